@@ -1,0 +1,47 @@
+#include "app/Settings.h"
+
+#include <algorithm>
+
+namespace brimley {
+
+bool operator==(const Team& a, const Team& b)
+{
+    return a.TeamName == b.TeamName && a.TeamPicture == b.TeamPicture && a.TeamShown == b.TeamShown;
+}
+
+bool operator==(const Settings& a, const Settings& b)
+{
+    return a.NumLockForce == b.NumLockForce && a.BackColor == b.BackColor && a.LEDColor == b.LEDColor &&
+           a.LEDBackColor == b.LEDBackColor && a.TextColor == b.TextColor &&
+           a.PosNameToScore == b.PosNameToScore && a.PosImgToScore == b.PosImgToScore &&
+           a.DigitsWide == b.DigitsWide && a.HPadding == b.HPadding && a.VPadding == b.VPadding &&
+           a.Spacing == b.Spacing && a.CurrentFile == b.CurrentFile && a.Teams == b.Teams;
+}
+
+int Settings::shownTeamCount() const
+{
+    return static_cast<int>(std::count_if(Teams.cbegin(), Teams.cend(),
+                                          [](const Team& team) { return team.TeamShown == FlagTrue; }));
+}
+
+Settings& model()
+{
+    static Settings instance;
+    return instance;
+}
+
+OptionsWindowState& optionsState()
+{
+    static OptionsWindowState instance;
+    return instance;
+}
+
+void SetDefaults(Settings& settings, OptionsWindowState& options)
+{
+    const QString keptFile = settings.CurrentFile;
+    settings = Settings{};
+    settings.CurrentFile = keptFile;
+    options.FileChanged = FlagFalse;
+}
+
+} // namespace brimley

@@ -1,0 +1,38 @@
+#pragma once
+
+// Keys are identified by Windows virtual-key numbers, the numbering the score entry and the function
+// keys are written against. This is the one place where Qt's key events become those numbers.
+
+#include <QKeyEvent>
+#include <cstdint>
+
+namespace brimley::KeyMapping {
+
+// Virtual-key numbers used by the program.
+enum VirtualKey : std::int16_t {
+    VK_RETURN = 13,
+    VK_SPACE = 32,
+    VK_DELETE = 46,
+    VK_NUMPAD0 = 96,
+    VK_ADD = 107,
+    VK_SUBTRACT = 109,
+    VK_DECIMAL = 110,
+    VK_F1 = 112,
+    VK_F2 = 113,
+    VK_NUMLOCK = 144,
+    VK_OEM_PLUS = 187,
+    VK_OEM_MINUS = 189,
+    VK_OEM_PERIOD = 190,
+};
+
+// The virtual-key number of the physical key of an event; 0 for a key without one.
+std::int16_t virtualKeyCode(const QKeyEvent& event);
+
+// The shift state delivered with key events: 1 Shift, 2 Ctrl, 4 Alt.
+std::int16_t shiftState(Qt::KeyboardModifiers modifiers);
+
+// The character code of a virtual key: the ASCII code of its digit, "+", "-", ".", space or Enter,
+// 0 for Delete (the clear request) and -1 for a key without a character.
+std::int16_t KeyCodeToAsci(std::int16_t keyCode);
+
+} // namespace brimley::KeyMapping

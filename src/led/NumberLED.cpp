@@ -1,0 +1,193 @@
+#include "led/NumberLED.h"
+
+#include "app/Colours.h"
+#include "app/Numbers.h"
+#include "input/KeyMapping.h"
+#include "led/SegmentFont.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace brimley {
+namespace {
+
+// Unlit segments show faintly, as on a real display: a little of the lit colour over the background.
+constexpr double UnlitStrength = 0.12;
+// The focus cue: a thin frame in a muted lit colour, visible to the operator close to the screen but
+// quiet enough not to draw the audience's eye.
+constexpr double FocusStrength = 0.45;
+
+QColor blend(const QColor& over, const QColor& under, double strength)
+{
+    return QColor::fromRgbF(static_cast<float>(under.redF() + (over.redF() - under.redF()) * strength),
+                            static_cast<float>(under.greenF() + (over.greenF() - under.greenF()) * strength),
+                            static_cast<float>(under.blueF() + (over.blueF() - under.blueF()) * strength));
+}
+
+} // namespace
+
+NumberLED::NumberLED(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("NumberLED"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    propertiesChanged();
+}
+
+void NumberLED::setCaption(const QString& value)
+{
+    if (value == caption)
+        return;
+    caption = value;
+    invalidate();
+    emit CaptionChanged(caption);
+}
+
+void NumberLED::setMax(int value)
+{
+    properties.Max = saturate16(value);
+    propertiesChanged();
+}
+
+void NumberLED::setPaddingH(int value)
+{
+    properties.PaddingH = saturate16(value);
+    propertiesChanged();
+}
+
+void NumberLED::setPaddingV(int value)
+{
+    properties.PaddingV = saturate16(value);
+    propertiesChanged();
+}
+
+void NumberLED::setPaddingI(int value)
+{
+    properties.PaddingI = saturate16(value);
+    propertiesChanged();
+}
+
+void NumberLED::setSize(int value)
+{
+    properties.Size = saturate16(value);
+    propertiesChanged();
+}
+
+void NumberLED::setLitColor(int colour)
+{
+    if (colour == litColor)
+        return;
+    litColor = colour;
+    invalidate();
+}
+
+void NumberLED::setLedBackColor(int colour)
+{
+    if (colour == backColor)
+        return;
+    backColor = colour;
+    invalidate();
+}
+
+QSize NumberLED::sizeHint() const { return LedGeometry::naturalSizePixels(properties); }
+
+QSize NumberLED::minimumSizeHint() const { return sizeHint(); }
+
+void NumberLED::propertiesChanged()
+{
+    // The display always takes its natural size; callers never set its width or height.
+    updateGeometry();
+    resize(sizeHint());
+    invalidate();
+}
+
+void NumberLED::invalidate()
+{
+    cache = QPixmap();
+    update();
+}
+
+QPixmap NumberLED::renderDisplay() const
+{
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap(size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    const QColor background = toQColor(backColor);
+    const QColor lit = toQColor(litColor);
+    const QColor unlit = blend(lit, background, UnlitStrength);
+    pixmap.fill(background);
+
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+
+    const auto rects = LedGeometry::digitRects(properties, size());
+    const auto lights = LedGeometry::digitSegments(caption, static_cast<int>(rects.size()));
+    const auto& polygons = SegmentFont::segmentPolygons();
+    for (std::size_t digit = 0; digit < rects.size(); ++digit) {
+        const QRectF& cell = rects[digit];
+        painter.save();
+        painter.translate(cell.topLeft());
+        painter.scale(cell.width() / SegmentFont::CellWidth, cell.height() / SegmentFont::CellHeight);
+        for (int segment = 0; segment < SegmentCount; ++segment) {
+            const bool on = (lights[digit] >> segment) & 1;
+            painter.setBrush(on ? lit : unlit);
+            painter.drawPolygon(polygons[static_cast<std::size_t>(segment)]);
+        }
+        painter.restore();
+    }
+
+    if (hasFocus()) {
+        const qreal width = std::max<qreal>(1.0, height() / 90.0);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(blend(lit, background, FocusStrength), width));
+        painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    }
+    return pixmap;
+}
+
+void NumberLED::paintEvent(QPaintEvent*)
+{
+    if (cache.isNull() || cache.deviceIndependentSize().toSize() != size())
+        cache = renderDisplay();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, cache);
+}
+
+void NumberLED::keyPressEvent(QKeyEvent* event)
+{
+    emit KeyDown(index, KeyMapping::virtualKeyCode(*event), KeyMapping::shiftState(event->modifiers()));
+    event->accept();
+}
+
+void NumberLED::keyReleaseEvent(QKeyEvent* event)
+{
+    emit KeyUp(index, KeyMapping::virtualKeyCode(*event), KeyMapping::shiftState(event->modifiers()));
+    event->accept();
+}
+
+void NumberLED::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    invalidate();
+}
+
+void NumberLED::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    invalidate();
+}
+
+void NumberLED::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    cache = QPixmap();
+}
+
+void NumberLED::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    QWidget::mousePressEvent(event);
+}
+
+} // namespace brimley

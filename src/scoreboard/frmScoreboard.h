@@ -1,0 +1,77 @@
+#pragma once
+
+// frmScoreboard: the window the audience sees. One drawing area holds one cell per shown team; each
+// cell is a container with a name strip, a picture square and an LED score display. The cells are
+// kept in parallel control arrays whose element 0 is a hidden template. Every change of the window's
+// size, and every return from the options window, rebuilds the whole window from the settings model;
+// only the controls and the scores inside the displays survive a rebuild. A score belongs to its cell,
+// not to its team.
+
+#include "scoreboard/modCenterObjects.h"
+
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+
+class QLabel;
+
+namespace brimley {
+
+class ImageBox;
+class NumberLED;
+class PictureBox;
+
+class frmScoreboard : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The one scoreboard window of the program, created on first use.
+    static frmScoreboard* instance();
+    static bool exists();
+
+    explicit frmScoreboard(QWidget* parent = nullptr);
+    ~frmScoreboard() override;
+
+    // The full rebuild: pool, grid, cell contents, in this order.
+    void UpdateForm();
+    // Makes the pool of cells match the shown teams.
+    void P1CreateDestroy();
+    // Sizes and places the cells on the grid.
+    void P2PositionTeams();
+    // Fills every cell: display, name, picture and colours.
+    void P3PositionTeamData();
+
+    // Number of cells after the last rebuild.
+    int TotalObjs() const { return totalObjs; }
+    double CellScale() const { return cellScale; }
+    const GridLayout& lastGrid() const { return grid; }
+
+    PictureBox* picDrawingArea = nullptr;
+    // Control arrays; element 0 is the hidden template, elements 1 to TotalObjs are the cells.
+    QVector<PictureBox*> picTeamContainer;
+    QVector<ImageBox*> imgTeam;
+    QVector<NumberLED*> nledScore;
+    QVector<PictureBox*> picTeamName;
+    QVector<QLabel*> lblTeamName;
+    QVector<PictureBox*> picTeam;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void createTemplates();
+    void createCell(int n);
+    void destroyCell(int n);
+    void applyResizeRule();
+    bool drawingAreaUsable() const;
+
+    int totalObjs = 0;
+    double cellScale = 0;
+    GridLayout grid;
+
+    static QPointer<frmScoreboard> theInstance;
+};
+
+} // namespace brimley

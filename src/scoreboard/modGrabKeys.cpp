@@ -1,0 +1,59 @@
+#include "scoreboard/modGrabKeys.h"
+
+#include "app/Numbers.h"
+#include "platform/ImageBox.h"
+#include "scoreboard/PictureCache.h"
+#include "scoreboard/PictureFit.h"
+
+#include <QScreen>
+#include <QWidget>
+
+namespace brimley::modGrabKeys {
+namespace {
+
+QRect toPixels(const QRectF& twips)
+{
+    const int left = twipsToPixels(twips.left());
+    const int top = twipsToPixels(twips.top());
+    return QRect(left, top, twipsToPixels(twips.right()) - left, twipsToPixels(twips.bottom()) - top);
+}
+
+QSize screenLimit(const QWidget* widget)
+{
+    const QScreen* screen = widget->screen();
+    if (!screen)
+        return {};
+    return (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize();
+}
+
+} // namespace
+
+void ShowTeamPicture(ImageBox* image, QWidget* container, const QString& path)
+{
+    // The image ends visible whatever happens; it is not hidden while loading, which would only make
+    // every cell of the scoreboard flicker through a hide and show on each rebuild.
+    image->setStretch(false);
+
+    if (path.isEmpty()) {
+        image->clearPicture();
+    } else {
+        PictureCache& cache = PictureCache::instance();
+        if (const auto own = cache.ownSize(path)) {
+            const QSizeF containerTwips(pixelsToTwips(container->width()), pixelsToTwips(container->height()));
+            const QSizeF ownTwips(pixelsToTwips(own->width()), pixelsToTwips(own->height()));
+            const QRect place = toPixels(PictureFit::fit(ownTwips, containerTwips));
+            const qreal ratio = image->devicePixelRatioF();
+            const QImage decoded = cache.image(path, (QSizeF(place.size()) * ratio).toSize(), screenLimit(image));
+            // A file that does not decode is treated like a missing one: the previous picture stays.
+            if (!decoded.isNull()) {
+                image->setPicture(decoded, *own);
+                image->setGeometry(place);
+            }
+        }
+    }
+
+    image->setStretch(true);
+    image->setVisible(true);
+}
+
+} // namespace brimley::modGrabKeys
