@@ -1,0 +1,469 @@
+#include "options/ScoreboardFile.h"
+
+#include "app/Numbers.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <limits>
+#include <optional>
+
+namespace brimley::ScoreboardFile {
+namespace {
+
+constexpr QChar Esc(0x1B);
+const QString LineEnd = QStringLiteral("\r\n");
+
+// The team list is walked with 16-bit indices everywhere.
+constexpr int MaximumTeams = std::numeric_limits<std::int16_t>::max();
+
+// Even 32767 teams with long picture paths stay far below this; anything larger is not a scoreboard
+// file, and reading it whole could exhaust memory.
+constexpr qint64 MaximumFileSize = 256 * 1024 * 1024;
+
+// Windows-1252 bytes 0x80 to 0x9F. The five undefined bytes map to the control character of the same
+// number, as Windows itself does, so that no byte is ever lost.
+constexpr char16_t Bytes80To9F[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
+
+std::optional<char> windows1252Byte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (int i = 0; i < 32; ++i) {
+        if (Bytes80To9F[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+// ---- Writing --------------------------------------------------------------------------------------
+
+QString decimal(std::int64_t value)
+{
+    return QString::number(value);
+}
+
+std::optional<QString> nameSideWord(std::int32_t side)
+{
+    switch (side) {
+    case SideNone:
+        return QStringLiteral("None");
+    case SideTop:
+        return QStringLiteral("Top");
+    case SideBottom:
+        return QStringLiteral("Bottom");
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> pictureSideWord(std::int32_t side)
+{
+    switch (side) {
+    case SideNone:
+        return QStringLiteral("None");
+    case SideLeft:
+        return QStringLiteral("Left");
+    case SideRight:
+        return QStringLiteral("Right");
+    default:
+        return std::nullopt;
+    }
+}
+
+// ESC separates the fields and CR and LF end lines, so a name or path holding one of them would be read
+// back as a broken line and its team lost. A blank in their place keeps the team.
+QString teamField(QString text)
+{
+    for (QChar& c : text) {
+        if (c == Esc || c == QChar(u'\r') || c == QChar(u'\n'))
+            c = QChar(u' ');
+    }
+    return text;
+}
+
+QString fileText(const Settings& s)
+{
+    QStringList lines;
+    lines << QStringLiteral("NumLockForce:") + decimal(s.NumLockForce);
+    lines << QStringLiteral("BackColor:") + decimal(s.BackColor);
+    lines << QStringLiteral("LEDColor:") + decimal(s.LEDColor);
+    lines << QStringLiteral("LEDBackColor:") + decimal(s.LEDBackColor);
+    lines << QStringLiteral("TextColor:") + decimal(s.TextColor);
+    // A position that is none of its words gets no line at all, and reads back as the default.
+    if (const auto word = nameSideWord(s.PosNameToScore))
+        lines << QStringLiteral("PosNameToScore:") + *word;
+    if (const auto word = pictureSideWord(s.PosImgToScore))
+        lines << QStringLiteral("PosImgToScore:") + *word;
+    lines << QStringLiteral("DigitsWide:") + decimal(s.DigitsWide);
+    lines << QStringLiteral("HPadding:") + decimal(s.HPadding);
+    lines << QStringLiteral("VPadding:") + decimal(s.VPadding);
+    lines << QStringLiteral("Spacing:") + decimal(s.Spacing);
+    lines << QString::fromLatin1(TeamDataSeparator);
+    for (const Team& team : s.Teams) {
+        // The shown flag is written as 1, not as the -1 it is in memory.
+        lines << teamField(team.TeamName) + Esc + teamField(team.TeamPicture) + Esc +
+                     (team.TeamShown == FlagTrue ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    return lines.join(LineEnd) + LineEnd;
+}
+
+// ---- Reading --------------------------------------------------------------------------------------
+
+bool isBlank(QChar c)
+{
+    return c == QChar(u' ') || c == QChar(u'\t');
+}
+bool isDigit(QChar c)
+{
+    return c >= QChar(u'0') && c <= QChar(u'9');
+}
+
+// The length of the decimal number at the start of `text` (sign, digits, fraction, exponent), 0 when
+// the text does not start with one.
+int numberLength(QStringView text)
+{
+    int i = 0;
+    const int n = static_cast<int>(text.size());
+    if (i < n && (text[i] == QChar(u'+') || text[i] == QChar(u'-')))
+        ++i;
+    int digits = 0;
+    for (; i < n && isDigit(text[i]); ++i)
+        ++digits;
+    if (i < n && text[i] == QChar(u'.')) {
+        int j = i + 1;
+        for (; j < n && isDigit(text[j]); ++j)
+            ++digits;
+        if (digits > 0)
+            i = j;
+    }
+    if (digits == 0)
+        return 0;
+    if (i < n && (text[i] == QChar(u'e') || text[i] == QChar(u'E'))) {
+        int j = i + 1;
+        if (j < n && (text[j] == QChar(u'+') || text[j] == QChar(u'-')))
+            ++j;
+        const int exponentStart = j;
+        for (; j < n && isDigit(text[j]); ++j) {
+        }
+        if (j > exponentStart)
+            i = j;
+    }
+    return i;
+}
+
+// The number rounded to an integer, halves to the even neighbour; nothing when it lies beyond the range
+// that roundHalfEven handles exactly.
+std::optional<std::int64_t> integerOf(QStringView number)
+{
+    bool ok = false;
+    const double value = number.toLatin1().toDouble(&ok);
+    if (!ok || !(value > -9.0e18 && value < 9.0e18))
+        return std::nullopt;
+    return roundHalfEven(value);
+}
+
+// The whole value must be a number, with blanks around it allowed.
+std::optional<std::int64_t> strictInteger(QStringView value)
+{
+    while (!value.isEmpty() && isBlank(value.front()))
+        value = value.mid(1);
+    while (!value.isEmpty() && isBlank(value.back()))
+        value.chop(1);
+    const int length = numberLength(value);
+    if (length == 0 || length != value.size())
+        return std::nullopt;
+    return integerOf(value);
+}
+
+// Leading blanks are skipped and the number at the start is taken, the rest ignored; a value that does
+// not start with a number counts as 0, as files written by hand have always relied on.
+std::optional<std::int64_t> lenientInteger(QStringView value)
+{
+    while (!value.isEmpty() && isBlank(value.front()))
+        value = value.mid(1);
+    const int length = numberLength(value);
+    if (length == 0)
+        return 0;
+    return integerOf(value.left(length));
+}
+
+template <typename Int> void storeIfFits(std::optional<std::int64_t> value, Int& setting)
+{
+    // A number the setting cannot hold is a damaged line, not a value to wrap or clip.
+    if (value && *value >= std::numeric_limits<Int>::min() && *value <= std::numeric_limits<Int>::max())
+        setting = static_cast<Int>(*value);
+}
+
+void applySettingsLine(const QString& line, Settings& s)
+{
+    const auto colon = line.indexOf(QChar(u':'));
+    if (colon < 0)
+        return;
+    // Keys are compared exactly: no trimming, case-sensitive. The value is everything after the first
+    // colon, further colons included.
+    const QStringView key = QStringView(line).left(colon);
+    const QStringView value = QStringView(line).mid(colon + 1);
+
+    if (key == u"NumLockForce")
+        storeIfFits(strictInteger(value), s.NumLockForce);
+    else if (key == u"BackColor")
+        storeIfFits(strictInteger(value), s.BackColor);
+    else if (key == u"LEDColor")
+        storeIfFits(strictInteger(value), s.LEDColor);
+    else if (key == u"LEDBackColor")
+        storeIfFits(strictInteger(value), s.LEDBackColor);
+    else if (key == u"TextColor")
+        storeIfFits(strictInteger(value), s.TextColor);
+    else if (key == u"PosNameToScore") {
+        if (value == u"Top")
+            s.PosNameToScore = SideTop;
+        else if (value == u"Bottom")
+            s.PosNameToScore = SideBottom;
+        else if (value == u"None")
+            s.PosNameToScore = SideNone;
+    } else if (key == u"PosImgToScore") {
+        if (value == u"Left")
+            s.PosImgToScore = SideLeft;
+        else if (value == u"Right")
+            s.PosImgToScore = SideRight;
+        else if (value == u"None")
+            s.PosImgToScore = SideNone;
+    } else if (key == u"DigitsWide")
+        storeIfFits(lenientInteger(value), s.DigitsWide);
+    else if (key == u"HPadding")
+        storeIfFits(lenientInteger(value), s.HPadding);
+    else if (key == u"VPadding")
+        storeIfFits(lenientInteger(value), s.VPadding);
+    else if (key == u"Spacing")
+        storeIfFits(lenientInteger(value), s.Spacing);
+}
+
+// Lines end at CR LF, at CR or at LF: files saved by a text editor on Linux or macOS read like the
+// program's own. A terminator at the very end does not start another line.
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != QChar(u'\r') && c != QChar(u'\n'))
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == QChar(u'\r') && i + 1 < n && text[i + 1] == QChar(u'\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+QString decodeFile(const QByteArray& bytes)
+{
+    if (!looksLikeUtf8(bytes))
+        return fromWindows1252(bytes);
+    QString text = QString::fromUtf8(bytes);
+    // Text editors often begin a UTF-8 file with a byte-order mark; it is not part of the first key.
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+} // namespace
+
+// ---- Writing --------------------------------------------------------------------------------------
+
+QByteArray fileBytes(const Settings& settings)
+{
+    const QString text = fileText(settings);
+    // Windows-1252 whenever it can hold everything, so existing files stay byte for byte the same;
+    // otherwise the whole file in UTF-8, without a byte-order mark, rather than losing characters.
+    return isWindows1252(text) ? toWindows1252(text) : text.toUtf8();
+}
+
+Result writeFile(const Settings& settings, const QString& path)
+{
+    if (path.isEmpty())
+        return {false, QStringLiteral("No file name was given.")};
+    const QByteArray bytes = fileBytes(settings);
+    QSaveFile file(path);
+    // Unbuffered, so that a write cut short by a full disk shows here: a buffered QSaveFile can take a
+    // short final flush for success and commit a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, file.errorString()};
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            // A short write leaves no error of its own; the next attempt reports the reason.
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return {false, reason};
+        }
+        written += count;
+    }
+    // Only a complete write replaces the old file; a failure here (a full disk) leaves it untouched.
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+Result SaveFile(const Settings& settings, OptionsWindowState& options)
+{
+    Result result = writeFile(settings, settings.CurrentFile);
+    if (result)
+        options.FileChanged = FlagFalse;
+    return result;
+}
+
+// ---- Reading --------------------------------------------------------------------------------------
+
+void readBytes(const QByteArray& bytes, Settings& settings)
+{
+    const QStringList lines = splitLines(decodeFile(bytes));
+    const QString separator = QString::fromLatin1(TeamDataSeparator);
+
+    // Settings lines, up to the separator. In a file without one, its last line is not applied: files
+    // have always been read that way, and a settings line is never the last line of a saved file.
+    qsizetype i = 0;
+    for (; i < lines.size(); ++i) {
+        if (lines[i] == separator) {
+            ++i;
+            break;
+        }
+        if (i == lines.size() - 1) {
+            i = lines.size();
+            break;
+        }
+        applySettingsLine(lines[i], settings);
+    }
+
+    // Team lines: exactly three fields, or the line is skipped (blank lines included) and takes no index.
+    QVector<Team> teams;
+    for (; i < lines.size() && teams.size() < MaximumTeams; ++i) {
+        const QStringList fields = lines[i].split(Esc);
+        if (fields.size() != 3)
+            continue;
+        teams.append(Team{fields[0], fields[1], fields[2] == QStringLiteral("0") ? FlagFalse : FlagTrue});
+    }
+    // Without a single valid team line the list stays the default team.
+    if (!teams.isEmpty())
+        settings.Teams = teams;
+}
+
+ReadResult readFile(const QString& path)
+{
+    ReadResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.reason = file.errorString();
+        return result;
+    }
+    if (file.size() > MaximumFileSize) {
+        result.reason = QStringLiteral("The file is too large to be a scoreboard file.");
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.reason = file.errorString();
+        return result;
+    }
+    result.settings.CurrentFile = path;
+    readBytes(bytes, result.settings);
+    result.ok = true;
+    return result;
+}
+
+Result OpenFile(const QString& path, Settings& settings, OptionsWindowState& options)
+{
+    ReadResult read = readFile(path);
+    if (!read)
+        return read;
+    settings = std::move(read.settings);
+    options.FileChanged = FlagFalse;
+    return {true, {}};
+}
+
+// ---- Text encoding ----------------------------------------------------------------------------------
+
+bool isWindows1252(const QString& text)
+{
+    for (const QChar c : text) {
+        if (!windows1252Byte(c.unicode()))
+            return false;
+    }
+    return true;
+}
+
+QByteArray toWindows1252(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text)
+        bytes.append(windows1252Byte(c.unicode()).value_or('?'));
+    return bytes;
+}
+
+QString fromWindows1252(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        text.append(b >= 0x80 && b < 0xA0 ? QChar(Bytes80To9F[b - 0x80]) : QChar(b));
+    }
+    return text;
+}
+
+bool looksLikeUtf8(const QByteArray& bytes)
+{
+    bool multiByte = false;
+    const auto n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int continuation = 0;
+        char32_t code = 0;
+        char32_t smallest = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            continuation = 1;
+            code = lead & 0x1F;
+            smallest = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            continuation = 2;
+            code = lead & 0x0F;
+            smallest = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            continuation = 3;
+            code = lead & 0x07;
+            smallest = 0x10000;
+        } else {
+            return false; // a stray continuation byte, an overlong two-byte lead, or beyond U+10FFFF
+        }
+        if (i + continuation >= n)
+            return false; // cut short by the end of the file
+        for (int k = 1; k <= continuation; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        multiByte = true;
+        i += continuation + 1;
+    }
+    return multiByte;
+}
+
+} // namespace brimley::ScoreboardFile

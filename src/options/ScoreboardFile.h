@@ -1,0 +1,92 @@
+#pragma once
+
+// The scoreboard file (.brm): every setting except CurrentFile, a separator line, then one line per
+// team with its name, picture path and shown flag joined by ESC. Files written by the program end
+// every line in CR LF and are in Windows-1252, so that files made by earlier versions read and write
+// byte for byte the same; only a file holding a name or path that Windows-1252 cannot represent is
+// written as UTF-8 instead.
+//
+// Saving never destroys the previous file: the new content goes to a temporary file that replaces the
+// old one only once it is complete. Opening never half-replaces the model: a file is read into a fresh
+// model, which becomes the current one only when the read succeeded.
+
+#include "app/Settings.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace brimley::ScoreboardFile {
+
+// The line between the settings and the team list.
+inline constexpr char TeamDataSeparator[] = "---Team Data---";
+
+// How a save or an open ended. On failure `reason` says why, in the system's words ("Permission
+// denied", "No such file or directory"), for a message that names the file and the reason.
+struct Result
+{
+    bool ok = false;
+    QString reason;
+
+    explicit operator bool() const { return ok; }
+};
+
+// ---- Writing --------------------------------------------------------------------------------------
+
+// The exact bytes a save writes for the model: settings lines in their fixed order, the separator, one
+// line per team in list order, CR LF after every line.
+QByteArray fileBytes(const Settings& settings);
+
+// Writes the model to the file at `path`, replacing it only after a complete write. On failure the old
+// file, if any, is left as it was.
+Result writeFile(const Settings& settings, const QString& path);
+
+// The save of the file commands: writes the model to its CurrentFile (which the caller has set) and, only
+// when the write completed, clears FileChanged. A failed save leaves FileChanged as it was, so the
+// changes still count as unsaved.
+Result SaveFile(const Settings& settings, OptionsWindowState& options);
+inline Result SaveFile()
+{
+    return SaveFile(model(), optionsState());
+}
+
+// ---- Reading --------------------------------------------------------------------------------------
+
+// Applies the content of a file to a model that holds the defaults (SetDefaults has run): every key the
+// file lacks keeps its default, and the team list stays the single default team unless the file holds
+// at least one valid team line. Hand-edited content never fails: lines that cannot be used are skipped.
+void readBytes(const QByteArray& bytes, Settings& settings);
+
+// What reading a file gave: on success, a complete model (the defaults overlaid with the file, and
+// CurrentFile naming the file).
+struct ReadResult : Result
+{
+    Settings settings;
+};
+
+// Reads the file at `path` into a fresh model; nothing else is touched. Fails when the file cannot be
+// opened or read, or is far too large to be a scoreboard file.
+ReadResult readFile(const QString& path);
+
+// The read of the Open command: reads `path` and, only when that succeeded, makes the result the
+// current model (CurrentFile included) and clears FileChanged. On failure nothing changes.
+Result OpenFile(const QString& path, Settings& settings, OptionsWindowState& options);
+inline Result OpenFile(const QString& path)
+{
+    return OpenFile(path, model(), optionsState());
+}
+
+// ---- Text encoding ----------------------------------------------------------------------------------
+
+// Windows-1252 with a table of our own, so that every platform gives the same bytes. The five bytes that
+// Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) decode to the control characters of the
+// same number and encode back to those bytes, so any byte sequence survives a decode and encode.
+bool isWindows1252(const QString& text);
+// Characters that Windows-1252 cannot represent become '?'; callers check isWindows1252 first.
+QByteArray toWindows1252(const QString& text);
+QString fromWindows1252(const QByteArray& bytes);
+
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF)
+// containing at least one multi-byte sequence: such a file is read as UTF-8, any other as Windows-1252.
+bool looksLikeUtf8(const QByteArray& bytes);
+
+} // namespace brimley::ScoreboardFile
