@@ -1,0 +1,57 @@
+#pragma once
+
+// frmSplash: the window the program starts with. It shows the logo, the program's name and version and
+// how to reach help and the options, and applies the default settings while it loads, so that every
+// window opened after it finds the model filled. A click anywhere on it but its Help button leads on to
+// the options window.
+
+#include <QPointer>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace brimley {
+
+class frmSplash : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The one splash window of the program, created on first use.
+    static frmSplash* instance();
+    static bool exists();
+
+    explicit frmSplash(QWidget* parent = nullptr);
+    ~frmSplash() override;
+
+    // Closes the splash window and shows the options window.
+    void GoScore();
+
+    QLabel* picLogo = nullptr;
+    QFrame* frameSplash = nullptr;
+    QLabel* lblName = nullptr;
+    QLabel* lblMadeBy = nullptr;
+    QLabel* lblClick = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* cmdHelp = nullptr;
+
+signals:
+    // GoScore has run: the splash window is closed and the options window shown.
+    void wentToOptions();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void cmdHelp_Click();
+    void showLogo();
+
+    static QPointer<frmSplash> theInstance;
+};
+
+} // namespace brimley
