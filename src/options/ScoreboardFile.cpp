@@ -20,7 +20,7 @@ constexpr int MaximumTeams = std::numeric_limits<std::int16_t>::max();
 
 // Even 32767 teams with long picture paths stay far below this; anything larger is not a scoreboard
 // file, and reading it whole could exhaust memory.
-constexpr qint64 MaximumFileSize = 256 * 1024 * 1024;
+constexpr qint64 MaximumFileSize = 64 * 1024 * 1024;
 
 // Windows-1252 bytes 0x80 to 0x9F. The five undefined bytes map to the control character of the same
 // number, as Windows itself does, so that no byte is ever lost.
@@ -366,13 +366,21 @@ ReadResult readFile(const QString& path)
         result.reason = file.errorString();
         return result;
     }
-    if (file.size() > MaximumFileSize) {
-        result.reason = QStringLiteral("The file is too large to be a scoreboard file.");
-        return result;
+    // In pieces, and never much past the limit: a device such as /dev/zero reports no size and never ends.
+    QByteArray bytes;
+    const bool tooLarge = !file.isSequential() && file.size() > MaximumFileSize;
+    while (!tooLarge && bytes.size() <= MaximumFileSize) {
+        const QByteArray piece = file.read(64 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
     }
-    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.reason = file.errorString();
+        return result;
+    }
+    if (tooLarge || bytes.size() > MaximumFileSize) {
+        result.reason = QStringLiteral("The file is too large to be a scoreboard file.");
         return result;
     }
     result.settings.CurrentFile = path;
