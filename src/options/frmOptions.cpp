@@ -1,0 +1,729 @@
+#include "options/frmOptions.h"
+
+#include "app/Colours.h"
+#include "app/Navigation.h"
+#include "app/Numbers.h"
+#include "led/NumberLED.h"
+#include "options/TeamListEditor.h"
+#include "platform/Dialogs.h"
+#include "platform/FrameBox.h"
+#include "platform/ImageBox.h"
+#include "platform/OptionButton.h"
+#include "platform/PictureBox.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/SunkenPictureBox.h"
+#include "platform/TwipsPlacement.h"
+#include "platform/VerticalSpinner.h"
+#include "scoreboard/PictureCache.h"
+#include "scoreboard/frmScoreboard.h"
+#include "scoreboard/modGrabKeys.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+#include <limits>
+
+namespace brimley {
+using namespace TwipsPlacement;
+
+namespace {
+
+constexpr int ClientWidth = 9870;
+constexpr int ClientHeight = 7305;
+const char* const PictureFilter = "Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg";
+
+float twipsOf(int pixels)
+{
+    return static_cast<float>(pixelsToTwips(pixels));
+}
+
+// Selects the button that stands for the value; a value no button stands for leaves them as they are.
+void selectButtonFor(std::int32_t value,
+                     std::initializer_list<std::pair<std::int32_t, OptionButton*>> buttons)
+{
+    for (const auto& [buttonValue, choice] : buttons)
+        if (buttonValue == value)
+            choice->setChecked(true);
+}
+
+Flag checkFlag(const QListWidgetItem* item)
+{
+    return item->checkState() == Qt::Checked ? FlagTrue : FlagFalse;
+}
+
+} // namespace
+
+QPointer<frmOptions> frmOptions::theInstance;
+
+frmOptions* frmOptions::instance()
+{
+    if (!theInstance) {
+        theInstance = new frmOptions;
+        theInstance->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return theInstance;
+}
+
+bool frmOptions::exists()
+{
+    return !theInstance.isNull();
+}
+
+frmOptions::frmOptions(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    QFont windowFont(QStringLiteral("Arial"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    setCentralWidget(client);
+
+    createMenu();
+    createSettingsControls();
+    createPreview();
+    createTeamList();
+    cmdGoScoreboard =
+        button(client, "cmdGoScoreboard", QStringLiteral("Go To Scoreboard"), 4028, 6720, 1815, 495);
+    connectHandlers();
+    // The window keeps the size its controls were laid out for.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Form_Load();
+}
+
+frmOptions::~frmOptions() = default;
+
+void frmOptions::createMenu()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    const auto item = [this](const char* name, const QString& caption, const QKeySequence& shortcut) {
+        QAction* action = mnuFile->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        return action;
+    };
+    const auto separator = [this](const char* name) {
+        QAction* action = mnuFile->addSeparator();
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    mnuFileNew = item("mnuFileNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = item("mnuFileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = item("mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = item("mnuFileSaveAs", QStringLiteral("Save &As"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuFileSep1 = separator("mnuFileSep1");
+    mnuFileGoToSB =
+        item("mnuFileGoToSB", QStringLiteral("Go To Scoreboard"), QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuFileSep2 = separator("mnuFileSep2");
+    mnuFileExit = item("mnuFileExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    // Files cannot be read or written yet; these commands stay off until they can.
+    for (QAction* action : {mnuFileNew, mnuFileOpen, mnuFileSave, mnuFileSaveAs, mnuFileExit})
+        action->setEnabled(false);
+
+    mnuHelp = menuBar()->addAction(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+}
+
+void frmOptions::createSettingsControls()
+{
+    QWidget* client = centralWidget();
+
+    Frame9 = frame(client, "Frame9", QStringLiteral("Numlock Options:"), 2760, 120, 2175, 1095);
+    optNormal = optionButton(Frame9, "optNormal", QStringLiteral("Normal Mode"), 240, 240, 1695, 255);
+    optKeepOn = optionButton(Frame9, "optKeepOn", QStringLiteral("Keep Numlock On"), 240, 480, 1695, 255);
+    optKeepOff = optionButton(Frame9, "optKeepOff", QStringLiteral("Keep Numlock Off"), 240, 720, 1695, 255);
+
+    const auto colourFrame = [client](const char* frameName, const QString& caption, int top,
+                                      const char* swatchName, const char* buttonName, QGroupBox*& frameOut,
+                                      PictureBox*& swatchOut, QPushButton*& buttonOut) {
+        frameOut = frame(client, frameName, caption, 120, top, 1335, 735);
+        swatchOut = place(new SunkenPictureBox(frameOut), swatchName, 120, 240, 375, 375);
+        buttonOut = button(frameOut, buttonName, QStringLiteral("Change"), 480, 240, 735, 375);
+    };
+    colourFrame("fraBackC", QStringLiteral("Background:"), 240, "picBackC", "cmdBackC", fraBackC, picBackC,
+                cmdBackC);
+    colourFrame("fraLedC", QStringLiteral("Led Color"), 1080, "picLedC", "cmdLedC", fraLedC, picLedC,
+                cmdLedC);
+    colourFrame("fraLedBackC", QStringLiteral("Led Backcolor:"), 1920, "picLedBackC", "cmdLedBackC",
+                fraLedBackC, picLedBackC, cmdLedBackC);
+    colourFrame("fraTextC", QStringLiteral("Text color:"), 2760, "picTextC", "cmdTextC", fraTextC, picTextC,
+                cmdTextC);
+    cmdResetColors = button(client, "cmdResetColors", QStringLiteral("Reset Colors"), 360, 3600, 1095, 375);
+
+    fraImageLoc = frame(client, "fraImageLoc", QStringLiteral("Team Image Location:"), 5880, 240, 1815, 1455);
+    otnImageNone =
+        optionButton(fraImageLoc, "otnImageNone", QStringLiteral("Do not show image"), 120, 240, 1575, 375);
+    otnImageLeft =
+        optionButton(fraImageLoc, "otnImageLeft", QStringLiteral("Left of score"), 120, 720, 1575, 255);
+    otnImageRight =
+        optionButton(fraImageLoc, "otnImageRight", QStringLiteral("Right of score"), 120, 1080, 1575, 255);
+    fraNameLoc = frame(client, "fraNameLoc", QStringLiteral("Team Name Location:"), 7920, 240, 1815, 1455);
+    otnNameNone = optionButton(fraNameLoc, "otnNameNone", QStringLiteral("Do not show team names"), 120, 240,
+                               1575, 375);
+    otnNameTop = optionButton(fraNameLoc, "otnNameTop", QStringLiteral("Above score"), 120, 720, 1575, 255);
+    otnNameBottom =
+        optionButton(fraNameLoc, "otnNameBottom", QStringLiteral("Below score"), 120, 1080, 1575, 255);
+    // The buttons a new window starts with, before it is filled from the model.
+    otnNameTop->setChecked(true);
+    otnImageRight->setChecked(true);
+
+    fraLedProps = frame(client, "fraLedProps", QStringLiteral("Score Properties:"), 5880, 1800, 3855, 2175);
+    const auto row = [this](int top, const char* name, const QString& caption, const QString& unit,
+                            int minimum, int maximum, int initial, QLabel*& valueBox,
+                            VerticalSpinner*& spinner) {
+        const QString base = QLatin1String(name);
+        label(fraLedProps, qPrintable(QStringLiteral("lbl%1Caption").arg(base)), caption,
+              Qt::AlignRight | Qt::AlignTop, 120, top + 120, 1815, 255);
+        valueBox = label(fraLedProps, qPrintable(QStringLiteral("lbl%1").arg(base)), QString::number(initial),
+                         Qt::AlignCenter, 2040, top, 495, 375);
+        valueBox->setFrameStyle(QFrame::Box | QFrame::Plain);
+        spinner = place(new VerticalSpinner(fraLedProps), qPrintable(QStringLiteral("vs%1").arg(base)), 2520,
+                        top, 255, 375);
+        spinner->setSpinnerRange(minimum, maximum);
+        spinner->setSpinnerValue(initial);
+        label(fraLedProps, qPrintable(QStringLiteral("lbl%1Unit").arg(base)), unit,
+              Qt::AlignLeft | Qt::AlignTop, 2880, top + 120, 855, 255);
+    };
+    row(240, "DigitsWide", QStringLiteral("Each score is"), QStringLiteral("digits wide."), 1, 4, 2,
+        lblDigitsWide, vsDigitsWide);
+    row(720, "HPadding", QStringLiteral("Horizontal padding"), QStringLiteral("pixels."), 0, 20, 6,
+        lblHPadding, vsHPadding);
+    row(1200, "VPadding", QStringLiteral("Vertical padding"), QStringLiteral("pixels."), 0, 20, 6,
+        lblVPadding, vsVPadding);
+    row(1680, "Spacing", QStringLiteral("Spacing between digits"), QStringLiteral("pixels."), 0, 20, 8,
+        lblSpacing, vsSpacing);
+}
+
+void frmOptions::createPreview()
+{
+    fraPreview =
+        frame(centralWidget(), "fraPreview", QStringLiteral("Team example:"), 1680, 1320, 3975, 2655);
+    picPreviewArea = place(new PictureBox(fraPreview), "picPreviewArea", 120, 240, 3735, 2295);
+
+    picPreview = place(new PictureBox(picPreviewArea), "picPreview", 720, 960, 1215, 975);
+    imgPreview = place(new ImageBox(picPreview), "imgPreview", 0, 0, 600, 600);
+    const QImage sample = builtInSamplePicture();
+    imgPreview->setStretch(true);
+    imgPreview->setPicture(sample, sample.size());
+
+    // The sample display keeps its own paddings and size; only the spinners change them.
+    nledPreview = new NumberLED(picPreviewArea);
+    nledPreview->setObjectName(QStringLiteral("nledPreview"));
+    nledPreview->setMax(99);
+    nledPreview->setPaddingH(55);
+    nledPreview->setPaddingV(100);
+    nledPreview->setPaddingI(120);
+    nledPreview->setSize(55);
+    nledPreview->setCaption(QStringLiteral("88"));
+    nledPreview->move(twipsToPixels(2040), twipsToPixels(960));
+    nledPreview->setFocusPolicy(Qt::NoFocus);
+    nledPreview->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lblPreview =
+        place(new QLabel(QStringLiteral("Preview Team"), picPreviewArea), "lblPreview", 600, 480, 2535, 375);
+    lblPreview->setAlignment(Qt::AlignCenter);
+    QFont nameFont(QStringLiteral("Arial"));
+    nameFont.setBold(true);
+    nameFont.setPixelSize(16); // 12 points
+    lblPreview->setFont(nameFont);
+    lblPreview->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void frmOptions::createTeamList()
+{
+    fraTeams = frame(centralWidget(), "fraTeams", QStringLiteral("Teams:"), 120, 4080, 9615, 2535);
+    label(fraTeams, "lblOnlyChecked", QStringLiteral("Only checked teams will show on scoreboard."),
+          Qt::AlignCenter, 2760, 240, 2175, 405);
+    lstTeams = place(new QListWidget(fraTeams), "lstTeams", 2520, 700, 2775, 1620);
+    lstTeams->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstTeams->setSortingEnabled(false);
+    cmdAddTeam = button(fraTeams, "cmdAddTeam", QStringLiteral("Add New Team"), 360, 600, 1815, 375);
+    label(fraTeams, "lblMoveSelected", QStringLiteral("Move Selected Team:"),
+          Qt::AlignRight | Qt::AlignVCenter, 960, 1120, 735, 615);
+    cmdMoveSelUp = button(fraTeams, "cmdMoveSelUp", QStringLiteral("/\\"), 1800, 1080, 375, 375);
+    cmdMoveSelDown = button(fraTeams, "cmdMoveSelDown", QStringLiteral("\\/"), 1800, 1440, 375, 375);
+    cmdRemoveSel =
+        button(fraTeams, "cmdRemoveSel", QStringLiteral("Delete Selected Team"), 360, 1920, 1815, 375);
+    cmdRemoveSel->setEnabled(false);
+
+    fraSelctedTeam =
+        frame(fraTeams, "fraSelctedTeam", QStringLiteral("Selected Team Properties"), 5520, 240, 3855, 2055);
+    picTeamPic = place(new SunkenPictureBox(fraSelctedTeam), "picTeamPic", 240, 240, 1815, 1215);
+    picTeamPic->setBackColor(fromQColor(palette().color(QPalette::Window)));
+    imgTeamPic = place(new ImageBox(picTeamPic), "imgTeamPic", 0, 0, 975, 855);
+    cmdPicNone =
+        button(fraSelctedTeam, "cmdPicNone", QStringLiteral("No Team Picture"), 2280, 360, 1335, 375);
+    cmdChangeTeamPic =
+        button(fraSelctedTeam, "cmdChangeTeamPic", QStringLiteral("Change Picture"), 2280, 960, 1335, 375);
+    label(fraSelctedTeam, "lblTeamNameCaption", QStringLiteral("Team Name:"), Qt::AlignLeft | Qt::AlignTop,
+          120, 1680, 1055, 255);
+    txtTeamName = place(new QLineEdit(fraSelctedTeam), "txtTeamName", 1200, 1560, 2415, 375);
+    // A long name read from a file must not be cut short just by selecting its row.
+    txtTeamName->setMaxLength(std::numeric_limits<int>::max());
+}
+
+void frmOptions::connectHandlers()
+{
+    connect(cmdBackC, &QPushButton::clicked, this, &frmOptions::cmdBackC_Click);
+    connect(cmdLedC, &QPushButton::clicked, this, &frmOptions::cmdLedC_Click);
+    connect(cmdLedBackC, &QPushButton::clicked, this, &frmOptions::cmdLedBackC_Click);
+    connect(cmdTextC, &QPushButton::clicked, this, &frmOptions::cmdTextC_Click);
+    connect(cmdResetColors, &QPushButton::clicked, this, &frmOptions::cmdResetColors_Click);
+
+    // An option button's handler runs whenever the button becomes selected, by the operator or by code.
+    const auto onSelected = [this](OptionButton* choice, void (frmOptions::*handler)()) {
+        connect(choice, &QAbstractButton::toggled, this, [this, handler](bool checked) {
+            if (checked)
+                (this->*handler)();
+        });
+    };
+    onSelected(optNormal, &frmOptions::optNormal_Click);
+    onSelected(optKeepOn, &frmOptions::optKeepOn_Click);
+    onSelected(optKeepOff, &frmOptions::optKeepOff_Click);
+    onSelected(otnNameNone, &frmOptions::otnNameNone_Click);
+    onSelected(otnNameTop, &frmOptions::otnNameTop_Click);
+    onSelected(otnNameBottom, &frmOptions::otnNameBottom_Click);
+    onSelected(otnImageNone, &frmOptions::otnImageNone_Click);
+    onSelected(otnImageLeft, &frmOptions::otnImageLeft_Click);
+    onSelected(otnImageRight, &frmOptions::otnImageRight_Click);
+
+    connect(vsDigitsWide, &VerticalSpinner::Change, this, &frmOptions::vsDigitsWide_Change);
+    connect(vsHPadding, &VerticalSpinner::Change, this, &frmOptions::vsHPadding_Change);
+    connect(vsVPadding, &VerticalSpinner::Change, this, &frmOptions::vsVPadding_Change);
+    connect(vsSpacing, &VerticalSpinner::Change, this, &frmOptions::vsSpacing_Change);
+
+    connect(lstTeams, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!editingRows)
+            lstTeams_Click();
+    });
+    connect(lstTeams, &QListWidget::itemChanged, this, &frmOptions::lstTeams_ItemCheck);
+    connect(cmdAddTeam, &QPushButton::clicked, this, &frmOptions::cmdAddTeam_Click);
+    connect(cmdRemoveSel, &QPushButton::clicked, this, &frmOptions::cmdRemoveSel_Click);
+    connect(cmdMoveSelUp, &QPushButton::clicked, this, &frmOptions::cmdMoveSelUp_Click);
+    connect(cmdMoveSelDown, &QPushButton::clicked, this, &frmOptions::cmdMoveSelDown_Click);
+    connect(cmdChangeTeamPic, &QPushButton::clicked, this, &frmOptions::cmdChangeTeamPic_Click);
+    connect(cmdPicNone, &QPushButton::clicked, this, &frmOptions::cmdPicNone_Click);
+    connect(txtTeamName, &QLineEdit::textChanged, this, &frmOptions::txtTeamName_Change);
+
+    connect(cmdGoScoreboard, &QPushButton::clicked, this, &frmOptions::cmdGoScoreboard_Click);
+    connect(mnuFileGoToSB, &QAction::triggered, this, &frmOptions::cmdGoScoreboard_Click);
+    connect(mnuHelp, &QAction::triggered, this, [] { Navigation::showHelp(); });
+}
+
+void frmOptions::Form_Load()
+{
+    VarsToOptions();
+    UpdatePreview();
+}
+
+// ---- Filling the controls from the model ----
+
+void frmOptions::VarsToOptions()
+{
+    const Settings& settings = model();
+    setWindowTitle(settings.CurrentFile.isEmpty() ? QStringLiteral("Brimley")
+                                                  : QStringLiteral("Brimley - ") + settings.CurrentFile);
+    const Flag keptFileChanged = optionsState().FileChanged;
+    QScopedValueRollback<bool> filling(fillingControls, true);
+
+    // Selecting a button runs its handler, which writes the same value back.
+    selectButtonFor(settings.NumLockForce,
+                    {{NumLockNormal, optNormal}, {NumLockKeepOn, optKeepOn}, {NumLockKeepOff, optKeepOff}});
+
+    picBackC->setBackColor(settings.BackColor);
+    picLedC->setBackColor(settings.LEDColor);
+    picLedBackC->setBackColor(settings.LEDBackColor);
+    picTextC->setBackColor(settings.TextColor);
+
+    selectButtonFor(settings.PosNameToScore,
+                    {{SideNone, otnNameNone}, {SideTop, otnNameTop}, {SideBottom, otnNameBottom}});
+    selectButtonFor(settings.PosImgToScore,
+                    {{SideNone, otnImageNone}, {SideLeft, otnImageLeft}, {SideRight, otnImageRight}});
+
+    fillSpinner(vsDigitsWide, &Settings::DigitsWide, lblDigitsWide, nullptr);
+    fillSpinner(vsHPadding, &Settings::HPadding, lblHPadding, &NumberLED::setPaddingH);
+    fillSpinner(vsVPadding, &Settings::VPadding, lblVPadding, &NumberLED::setPaddingV);
+    fillSpinner(vsSpacing, &Settings::Spacing, lblSpacing, &NumberLED::setPaddingI);
+
+    {
+        QScopedValueRollback<bool> rebuilding(editingRows, true);
+        lstTeams->clear();
+        for (const Team& team : settings.Teams)
+            lstTeams->addItem(newRow(team));
+    }
+    selectRow(0);
+
+    optionsState().FileChanged = keptFileChanged;
+}
+
+void frmOptions::fillSpinner(VerticalSpinner* spinner, std::int16_t Settings::*setting, QLabel* valueBox,
+                             void (NumberLED::*applyToPreview)(int))
+{
+    const std::int16_t value = model().*setting;
+    spinner->setSpinnerValue(value);
+    // A setting outside the spinner's range (from a hand-edited file) leaves the spinner at its nearest
+    // end; the value box and the preview still show the setting itself, which stays as it is.
+    if (spinner->Value() != value)
+        showSpinnerSetting(setting, valueBox, applyToPreview);
+}
+
+// ---- The sample cell ----
+
+void frmOptions::UpdatePreview()
+{
+    const Settings& settings = model();
+    PreviewLayout::Input input;
+    input.areaWidth = twipsOf(picPreviewArea->width());
+    input.areaHeight = twipsOf(picPreviewArea->height());
+    input.displayWidth = twipsOf(nledPreview->width());
+    input.displayHeight = twipsOf(nledPreview->height());
+    input.labelHeight = twipsOf(lblPreview->height());
+    // The buttons, not the settings, decide: the two agree except while a setting no button stands for
+    // is in the model, and then the preview keeps to what the buttons show.
+    input.picture = otnImageLeft->isChecked() ? SideLeft : otnImageRight->isChecked() ? SideRight : SideNone;
+    input.name = otnNameTop->isChecked() ? SideTop : otnNameBottom->isChecked() ? SideBottom : SideNone;
+    previewPlacement = PreviewLayout::compute(input);
+    const PreviewLayout::Placement& placement = previewPlacement;
+
+    nledPreview->move(twipsToPixels(placement.display.x()), twipsToPixels(placement.display.y()));
+    picPreview->setGeometry(toPixels(placement.picture));
+    picPreview->setVisible(placement.pictureVisible);
+    if (placement.labelVisible)
+        lblPreview->setGeometry(toPixels(placement.label));
+    lblPreview->setVisible(placement.labelVisible);
+
+    modGrabKeys::ShowTeamPicture(imgPreview, picPreview,
+                                 ProgramDirectory::file(QStringLiteral("Basketball.gif")));
+
+    picPreviewArea->setBackColor(settings.BackColor);
+    nledPreview->setLedBackColor(settings.LEDBackColor);
+    nledPreview->setLitColor(settings.LEDColor);
+    picPreview->setBackColor(settings.BackColor);
+    QPalette namePalette = lblPreview->palette();
+    namePalette.setColor(QPalette::WindowText, toQColor(settings.TextColor));
+    lblPreview->setPalette(namePalette);
+}
+
+QImage frmOptions::builtInSamplePicture()
+{
+    // A flat ball: enough to show where the team picture goes.
+    QImage picture(168, 168, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF ball(8, 8, 152, 152);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(226, 110, 30));
+    painter.drawEllipse(ball);
+
+    QPainterPath inside;
+    inside.addEllipse(ball);
+    painter.setClipPath(inside);
+    painter.setPen(QPen(QColor(40, 20, 10), 5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(QPointF(84, 0), QPointF(84, 168));
+    painter.drawLine(QPointF(0, 84), QPointF(168, 84));
+    painter.drawEllipse(QPointF(-40, 84), 94, 110);
+    painter.drawEllipse(QPointF(208, 84), 94, 110);
+    painter.setClipping(false);
+    painter.drawEllipse(ball);
+    return picture;
+}
+
+// ---- Colours ----
+
+void frmOptions::changeColour(PictureBox* swatch, Colour Settings::*setting)
+{
+    // A cancelled dialog keeps swatch and setting, but the preview is refreshed and the options count as
+    // changed all the same.
+    if (const auto chosen = Dialogs::chooseColour(this, swatch->BackColor())) {
+        swatch->setBackColor(*chosen);
+        model().*setting = *chosen;
+    }
+    UpdatePreview();
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::cmdResetColors_Click()
+{
+    const auto answer = Dialogs::ask(this, QStringLiteral("Reset all Options?"),
+                                     QStringLiteral("Are you sure you want to reset all options?"),
+                                     Dialogs::Buttons::YesNo, Dialogs::Icon::None);
+    if (answer != Dialogs::Answer::Yes)
+        return;
+    // Only the colours go back to their defaults, whatever the question says.
+    const Settings defaults;
+    Settings& settings = model();
+    settings.BackColor = defaults.BackColor;
+    picBackC->setBackColor(settings.BackColor);
+    settings.LEDColor = defaults.LEDColor;
+    picLedC->setBackColor(settings.LEDColor);
+    settings.LEDBackColor = defaults.LEDBackColor;
+    picLedBackC->setBackColor(settings.LEDBackColor);
+    settings.TextColor = defaults.TextColor;
+    picTextC->setBackColor(settings.TextColor);
+    UpdatePreview();
+    optionsState().FileChanged = FlagTrue;
+}
+
+// ---- NumLock mode and positions ----
+
+void frmOptions::setNumLockForce(std::int32_t value)
+{
+    // Stored only: the keyboard is brought into line when the scoreboard is entered.
+    model().NumLockForce = value;
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::setPosition(std::int32_t Settings::*setting, std::int32_t value)
+{
+    model().*setting = value;
+    UpdatePreview();
+    optionsState().FileChanged = FlagTrue;
+}
+
+// ---- Score properties ----
+
+void frmOptions::spinnerChanged(int value, std::int16_t Settings::*setting, QLabel* valueBox,
+                                void (NumberLED::*applyToPreview)(int))
+{
+    // While the window is being filled the model is the source: the spinner only differs from it when
+    // the setting lies outside the spinner's range, and then the setting must stay as it is.
+    if (!fillingControls)
+        model().*setting = saturate16(value);
+    showSpinnerSetting(setting, valueBox, applyToPreview);
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::showSpinnerSetting(std::int16_t Settings::*setting, QLabel* valueBox,
+                                    void (NumberLED::*applyToPreview)(int))
+{
+    const std::int16_t value = model().*setting;
+    valueBox->setText(QString::number(value));
+    // The digit count is not shown by the preview: it always has two digits.
+    if (applyToPreview) {
+        (nledPreview->*applyToPreview)(saturate16(std::int64_t{value} * TwipsPerPixel));
+        UpdatePreview();
+    }
+}
+
+// ---- The team list ----
+
+QListWidgetItem* frmOptions::newRow(const Team& team) const
+{
+    auto* item = new QListWidgetItem(team.TeamName);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(team.TeamShown == FlagTrue ? Qt::Checked : Qt::Unchecked);
+    return item;
+}
+
+int frmOptions::selectedRow() const
+{
+    const QList<QListWidgetItem*> selected = lstTeams->selectedItems();
+    return selected.isEmpty() ? -1 : lstTeams->row(selected.constFirst());
+}
+
+bool frmOptions::isTeamRow(int row) const
+{
+    return row >= 0 && row < model().Teams.size() && row < lstTeams->count();
+}
+
+void frmOptions::selectRow(int row)
+{
+    {
+        QScopedValueRollback<bool> selecting(editingRows, true);
+        if (row >= 0 && row < lstTeams->count())
+            lstTeams->setCurrentRow(row);
+        else
+            lstTeams->clearSelection();
+    }
+    lstTeams_Click();
+}
+
+void frmOptions::lstTeams_Click()
+{
+    Settings& settings = model();
+    const int row = selectedRow();
+    optionsState().CurTeamSelected = saturate16(row);
+    const int rowCount = lstTeams->count();
+    const TeamListEditor::SelectionButtons buttons = TeamListEditor::buttonsFor(
+        row, rowCount, isTeamRow(row) ? settings.Teams[row].TeamPicture : QString());
+
+    // With no row selected there is no team for the name box and the picture buttons to act on.
+    txtTeamName->setEnabled(isTeamRow(row));
+    cmdChangeTeamPic->setEnabled(isTeamRow(row));
+    if (isTeamRow(row)) {
+        Team& team = settings.Teams[row];
+        team.TeamShown = checkFlag(lstTeams->item(row));
+        // A different name runs the rename handling, which writes the same name back.
+        txtTeamName->setText(team.TeamName);
+        cmdPicNone->setEnabled(buttons.pictureNone);
+        // Cleared first, so that a team whose picture cannot be shown does not seem to have the picture
+        // of the team selected before.
+        imgTeamPic->clearPicture();
+        modGrabKeys::ShowTeamPicture(imgTeamPic, picTeamPic, team.TeamPicture);
+    } else {
+        cmdPicNone->setEnabled(false);
+    }
+    cmdRemoveSel->setEnabled(buttons.removeSelected);
+    cmdMoveSelUp->setEnabled(buttons.moveUp);
+    cmdMoveSelDown->setEnabled(buttons.moveDown);
+
+    // Merely selecting a row counts as a change.
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::lstTeams_ItemCheck(QListWidgetItem* item)
+{
+    if (editingRows)
+        return;
+    const int row = lstTeams->row(item);
+    // Text changes and check marks that already match the model are the program's own doing.
+    if (!isTeamRow(row) || checkFlag(item) == model().Teams[row].TeamShown)
+        return;
+    // The operator changed a check mark: the handling runs with that row selected, and sees the new mark.
+    selectRow(row);
+}
+
+void frmOptions::cmdAddTeam_Click()
+{
+    if (!TeamListEditor::addTeam(model().Teams))
+        return;
+    {
+        QScopedValueRollback<bool> adding(editingRows, true);
+        lstTeams->addItem(newRow(model().Teams.constLast()));
+    }
+    selectRow(lstTeams->count() - 1);
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::cmdRemoveSel_Click()
+{
+    const int row = optionsState().CurTeamSelected;
+    if (isTeamRow(row) && TeamListEditor::removeTeam(model().Teams, row)) {
+        QScopedValueRollback<bool> removing(editingRows, true);
+        delete lstTeams->takeItem(row);
+    }
+    selectRow(TeamListEditor::rowAfterRemoval(row, lstTeams->count()));
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::MoveTeam(std::int16_t FromIndex, std::int16_t ToIndex)
+{
+    if (!isTeamRow(FromIndex) || !isTeamRow(ToIndex))
+        return;
+    // The shown flag travels with the row's check mark.
+    const Flag shown = checkFlag(lstTeams->item(FromIndex));
+    TeamListEditor::MoveTeam(model().Teams, FromIndex, ToIndex, shown);
+    {
+        QScopedValueRollback<bool> moving(editingRows, true);
+        QListWidgetItem* item = lstTeams->takeItem(FromIndex);
+        lstTeams->insertItem(ToIndex, item);
+    }
+    selectRow(ToIndex);
+}
+
+void frmOptions::cmdMoveSelUp_Click()
+{
+    const std::int16_t row = optionsState().CurTeamSelected;
+    MoveTeam(row, saturate16(row - 1));
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::cmdMoveSelDown_Click()
+{
+    const std::int16_t row = optionsState().CurTeamSelected;
+    MoveTeam(row, saturate16(row + 1));
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::txtTeamName_Change(const QString& text)
+{
+    const int row = optionsState().CurTeamSelected;
+    if (!isTeamRow(row))
+        return;
+    // Taken as typed: no trimming, and an empty name is a name.
+    model().Teams[row].TeamName = text;
+    lstTeams->item(row)->setText(text);
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::cmdChangeTeamPic_Click()
+{
+    const int row = optionsState().CurTeamSelected;
+    if (!isTeamRow(row))
+        return;
+    const auto path = showOpenDialog(QLatin1String(PictureFilter), true);
+    if (!path || path->isEmpty() || !QFileInfo(*path).isFile())
+        return;
+    if (!PictureCache::instance().ownSize(*path)) {
+        Dialogs::tell(this, QStringLiteral("Change Picture"),
+                      QStringLiteral("The file %1 is not a picture that can be shown.").arg(*path));
+        return;
+    }
+    model().Teams[row].TeamPicture = *path;
+    modGrabKeys::ShowTeamPicture(imgTeamPic, picTeamPic, *path);
+    // "No Team Picture" follows only when the selection handling next runs.
+    optionsState().FileChanged = FlagTrue;
+}
+
+void frmOptions::cmdPicNone_Click()
+{
+    const int row = optionsState().CurTeamSelected;
+    if (!isTeamRow(row))
+        return;
+    model().Teams[row].TeamPicture.clear();
+    modGrabKeys::ShowTeamPicture(imgTeamPic, picTeamPic, QString());
+    lstTeams_Click();
+    optionsState().FileChanged = FlagTrue;
+}
+
+// ---- Dialogs, scoreboard and closing ----
+
+std::optional<QString> frmOptions::showOpenDialog(const QString& filter, bool mustExist)
+{
+    auto path = Dialogs::openFile(this, filter, lastDialogPath, mustExist);
+    if (path && !path->isEmpty())
+        lastDialogPath = *path;
+    return path;
+}
+
+std::optional<QString> frmOptions::showSaveDialog(const QString& filter)
+{
+    auto path = Dialogs::saveFile(this, filter, lastDialogPath);
+    if (path && !path->isEmpty())
+        lastDialogPath = *path;
+    return path;
+}
+
+void frmOptions::GoScoreboard()
+{
+    frmScoreboard* scoreboard = frmScoreboard::instance();
+    scoreboard->show();
+    scoreboard->UpdateForm();
+    optionsState().UnloadDoNotAskToSave = FlagTrue;
+    close();
+}
+
+void frmOptions::closeEvent(QCloseEvent* event)
+{
+    // Nothing can be saved yet, so the window closes without asking; the one-shot flag is spent.
+    optionsState().UnloadDoNotAskToSave = FlagFalse;
+    event->accept();
+}
+
+} // namespace brimley
