@@ -1,11 +1,21 @@
 #include "app/Navigation.h"
 
+#include "app/frmHelp.h"
 #include "options/frmOptions.h"
 
 namespace brimley::Navigation {
 
 // The help and options windows are added here as they are built.
-void showHelp() {}
+void showHelp()
+{
+    // Created and loaded only when it is not open; an open window is merely brought to the front.
+    frmHelp* help = frmHelp::instance();
+    if (help->isMinimized())
+        help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
 
 void showOptions()
 {
