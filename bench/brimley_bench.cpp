@@ -5,15 +5,20 @@
 
 #include "app/Settings.h"
 #include "led/NumberLED.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/RtfReader.h"
 #include "scoreboard/PictureCache.h"
 #include "scoreboard/frmScoreboard.h"
 #include "scoreboard/modCenterObjects.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -63,7 +68,10 @@ void rebuildAfterResize(benchmark::State& state, const QStringList& pictures)
     state.counters["cells"] = scoreboard->TotalObjs();
 }
 
-void BM_Rebuild(benchmark::State& state) { rebuildAfterResize(state, {}); }
+void BM_Rebuild(benchmark::State& state)
+{
+    rebuildAfterResize(state, {});
+}
 BENCHMARK(BM_Rebuild)->Arg(1)->Arg(40)->Arg(163)->Unit(benchmark::kMillisecond);
 
 QStringList generatedPhotos(const QDir& folder, int count)
@@ -103,6 +111,70 @@ void BM_PaintScoreboard(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaintScoreboard)->Arg(40)->Unit(benchmark::kMillisecond);
+
+// A word processor's document of about the given size: font, colour and style tables, paragraphs of
+// formatted runs with the revision marks such programs scatter about, escapes and Unicode, bulleted
+// lists, table rows and now and then a picture.
+QByteArray generatedRtf(qsizetype size)
+{
+    QByteArray rtf(
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
+        "{\\f1\\fswiss\\fcharset0 Arial;}{\\f2\\fcharset2 Symbol;}{\\f3\\fmodern Courier New;}}\n"
+        "{\\colortbl;\\red0\\green0\\blue0;\\red31\\green56\\blue100;\\red192\\green0\\blue0;}\n"
+        "{\\stylesheet{\\s0 Normal;}{\\s1\\b\\fs32 heading 1;}}{\\info{\\title Generated}}\n");
+    const QByteArray heading("\\pard\\plain\\s1\\sb240\\sa120\\keepn\\f1\\fs32\\b\\cf2 Round %1 of the "
+                             "county quiz league\\par\n");
+    const QByteArray paragraph(
+        "\\pard\\plain\\ltrpar\\qj\\li0\\ri0\\sa160\\sl259\\slmult1\\f0\\fs22 {\\rtlch\\fcs1 \\af0 "
+        "\\ltrch\\fcs0 \\insrsid7342 The host reads the question twice, then the teams have thirty seconds. }"
+        "{\\b\\insrsid7342 Caf\\'e9 Quizzers} scored {\\i twelve} points \\u8212\\'97 two more than "
+        "{\\cf3\\ul Le Mans\\ulnone}\\rquote s team, who answered \\ldblquote Paris\\rdblquote .\\par\n");
+    const QByteArray bullet(
+        "\\pard\\plain\\li720\\fi-360\\sa60\\f0\\fs22{\\pntext\\f2\\'B7\\tab}{\\*\\pn"
+        "\\pnlvlblt\\pnf2{\\pntxtb\\'B7}}Bonus question for the {\\b leading} team\\par\n");
+    const QByteArray row("\\trowd\\trgaph108\\cellx3000\\cellx6000\\pard\\intbl\\f3\\fs20 Team %1\\cell "
+                         "{\\b 42}\\cell\\row\n");
+    const QByteArray picture = "{\\pict\\pngblip\\picw100\\pich100 " + QByteArray(2000, 'a') + "}\n";
+    for (int round = 1; rtf.size() < size; ++round) {
+        rtf += QByteArray(heading).replace("%1", QByteArray::number(round));
+        for (int i = 0; i < 8; ++i)
+            rtf += paragraph;
+        for (int i = 0; i < 4; ++i)
+            rtf += bullet;
+        for (int i = 0; i < 6; ++i)
+            rtf += QByteArray(row).replace("%1", QByteArray::number(i + 1));
+        if (round % 10 == 0)
+            rtf += picture;
+    }
+    return rtf + "}";
+}
+
+// The help document as the help window reads it: from its file next to the program.
+void BM_RtfRead_help(benchmark::State& state)
+{
+    const QString path = ProgramDirectory::file(QStringLiteral("brimleyhelpfile.rtf"));
+    if (!QFile::exists(path)) {
+        state.SkipWithError("the help document is not next to the benchmark program");
+        return;
+    }
+    for (auto _ : state) {
+        QTextDocument document;
+        benchmark::DoNotOptimize(RtfReader::readFile(path, document));
+    }
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+void BM_RtfRead_large(benchmark::State& state)
+{
+    static const QByteArray rtf = generatedRtf(5 * 1024 * 1024);
+    for (auto _ : state) {
+        QTextDocument document;
+        benchmark::DoNotOptimize(RtfReader::read(rtf, document));
+    }
+    state.SetBytesProcessed(state.iterations() * rtf.size());
+}
+BENCHMARK(BM_RtfRead_help)->Name("BM_RtfRead/help")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtfRead_large)->Name("BM_RtfRead/large")->Unit(benchmark::kMillisecond);
 
 } // namespace
 
