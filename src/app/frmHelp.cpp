@@ -113,8 +113,11 @@ void frmHelp::loadDocument()
     case RtfReader::Status::ReadInPart: {
         QTextCursor end(document);
         end.movePosition(QTextCursor::End);
-        end.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        end.insertText(TooLongFileMessage);
+        QTextCharFormat note;
+        note.setFontItalic(true);
+        note.setFontPointSize(10);
+        end.insertBlock(QTextBlockFormat(), note);
+        end.insertText(TooLongFileMessage, note);
         rtbHelp->setDocument(document);
         break;
     }

@@ -35,9 +35,9 @@ public:
     static Status readFile(const QString& path, QTextDocument& document);
 
     static constexpr qint64 MaximumFileSize = 64 * 1024 * 1024;
-    // About two thousand pages of text.
-    static constexpr qsizetype MaximumTextLength = 4 * 1024 * 1024;
-    static constexpr qsizetype MaximumParagraphs = 100000;
+    // Some two hundred and fifty pages: a viewer lays that much out within a second or two.
+    static constexpr qsizetype MaximumTextLength = 512 * 1024;
+    static constexpr qsizetype MaximumParagraphs = 20000;
 };
 
 } // namespace brimley
