@@ -434,8 +434,6 @@ private slots:
                                                   << "10.5pt";
         QTest::newRow("huge font size is held") << QByteArray("{\\rtf1\\fs99999999999 x}") << "x"
                                                 << "1638pt";
-        QTest::newRow("superscript") << QByteArray("{\\rtf1\\super x\\nosupersub y}") << "x"
-                                     << "super 12pt";
         QTest::newRow("subscript ends") << QByteArray("{\\rtf1\\sub x\\nosupersub y}") << "y"
                                         << "12pt";
         QTest::newRow("font from the table") << "{\\rtf1" + fonts + "\\f1 x}"
@@ -486,14 +484,8 @@ private slots:
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("format");
-        QTest::newRow("left") << QByteArray("{\\rtf1 x}") << "x"
-                              << "left";
         QTest::newRow("centred") << QByteArray("{\\rtf1\\qc x}") << "x"
                                  << "centre";
-        QTest::newRow("right") << QByteArray("{\\rtf1\\qr x\\par}") << "x"
-                               << "right";
-        QTest::newRow("justified") << QByteArray("{\\rtf1\\qj x\\par}") << "x"
-                                   << "justify";
         QTest::newRow("indents and spacing in twips")
             << QByteArray("{\\rtf1\\li720\\ri360\\fi-360\\sb240\\sa120 x\\par}") << "x"
             << "left li 48 ri 24 fi -24 sb 16 sa 8 tabs 24";
