@@ -5,7 +5,6 @@
 
 namespace brimley::Navigation {
 
-// The help and options windows are added here as they are built.
 void showHelp()
 {
     // Created and loaded only when it is not open; an open window is merely brought to the front.
