@@ -2,18 +2,26 @@
 
 // Keys are identified by Windows virtual-key numbers, the numbering the score entry and the function
 // keys are written against. This is the one place where Qt's key events become those numbers.
+//
+// A key is identified by the physical key, not by the character it typed: Shift+8 is the 8 key, and
+// the equals/plus key is the same key with or without Shift. Keypad keys are told apart from the main
+// block (Qt marks them with the keypad modifier); with NumLock off they are the navigation keys they
+// then type (End, Down, ...), as on Windows.
+
+#include "platform/NativeKeys.h"
 
 #include <QKeyEvent>
 #include <cstdint>
 
 namespace brimley::KeyMapping {
 
-// Virtual-key numbers used by the program.
+// Virtual-key numbers the program refers to by name.
 enum VirtualKey : std::int16_t {
     VK_RETURN = 13,
     VK_SPACE = 32,
     VK_DELETE = 46,
     VK_NUMPAD0 = 96,
+    VK_NUMPAD9 = 105,
     VK_ADD = 107,
     VK_SUBTRACT = 109,
     VK_DECIMAL = 110,
@@ -27,6 +35,10 @@ enum VirtualKey : std::int16_t {
 
 // The virtual-key number of the physical key of an event; 0 for a key without one.
 std::int16_t virtualKeyCode(const QKeyEvent& event);
+
+// The same from the parts of an event: Qt's key and modifiers, and what the windowing system says
+// about the key. Without native information the key is guessed from Qt's key on a US layout.
+std::int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, NativeKeys::NativeKey native);
 
 // The shift state delivered with key events: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t shiftState(Qt::KeyboardModifiers modifiers);

@@ -1,6 +1,7 @@
 #include "scoreboard/modGrabKeys.h"
 
 #include "app/Numbers.h"
+#include "input/NumLockForcing.h"
 #include "platform/ImageBox.h"
 #include "scoreboard/PictureCache.h"
 #include "scoreboard/PictureFit.h"
@@ -54,6 +55,16 @@ void ShowTeamPicture(ImageBox* image, QWidget* container, const QString& path)
 
     image->setStretch(true);
     image->setVisible(true);
+}
+
+void SetNumLock(Flag wanted)
+{
+    NumLockForcing::SetNumLock(NumLock::system(), wanted);
+}
+
+void ApplyNumLockForce(std::int32_t NumLockForce)
+{
+    NumLockForcing::apply(NumLock::system(), NumLockForce);
 }
 
 } // namespace brimley::modGrabKeys
