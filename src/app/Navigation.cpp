@@ -7,6 +7,8 @@ namespace brimley::Navigation {
 
 void showHelp()
 {
+    if (Testing::intercepted(Testing::Window::Help))
+        return;
     // Created and loaded only when it is not open; an open window is merely brought to the front.
     frmHelp* help = frmHelp::instance();
     if (help->isMinimized())
@@ -18,6 +20,8 @@ void showHelp()
 
 void showOptions()
 {
+    if (Testing::intercepted(Testing::Window::Options))
+        return;
     frmOptions* window = frmOptions::instance();
     window->show();
     window->raise();

@@ -8,20 +8,41 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace brimley {
 namespace {
 
 // Unlit segments show faintly, as on a real display: a little of the lit colour over the background.
 constexpr double UnlitStrength = 0.12;
-// The focus cue: a thin frame in a muted lit colour, visible to the operator close to the screen but
-// quiet enough not to draw the audience's eye.
-constexpr double FocusStrength = 0.45;
+// The focus cue tells the operator which team's display takes the typing, without drawing the
+// audience's eye: four thin corner marks in a muted lit colour, in the display's padding, drawn
+// beneath the digits so that they never cover a segment.
+constexpr double FocusStrength = 0.35;
+constexpr double FocusThicknessPerHeight = 1.0 / 80; // at least one pixel
+constexpr double FocusArmPerSide = 1.0 / 6;          // of the display's shorter side
 
 QColor blend(const QColor& over, const QColor& under, double strength)
 {
     return QColor::fromRgbF(static_cast<float>(under.redF() + (over.redF() - under.redF()) * strength),
                             static_cast<float>(under.greenF() + (over.greenF() - under.greenF()) * strength),
                             static_cast<float>(under.blueF() + (over.blueF() - under.blueF()) * strength));
+}
+
+// The corner marks, in whole pixels so that they stay crisp and thin at every size.
+void paintFocusCue(QPainter& painter, QSize size, const QColor& colour)
+{
+    const int thickness = std::max(1, static_cast<int>(size.height() * FocusThicknessPerHeight));
+    const int arm =
+        std::max(thickness * 3, static_cast<int>(std::min(size.width(), size.height()) * FocusArmPerSide));
+    const int right = size.width();
+    const int bottom = size.height();
+    for (const QRect& bar :
+         {QRect(0, 0, arm, thickness), QRect(0, 0, thickness, arm), QRect(right - arm, 0, arm, thickness),
+          QRect(right - thickness, 0, thickness, arm), QRect(0, bottom - thickness, arm, thickness),
+          QRect(0, bottom - arm, thickness, arm), QRect(right - arm, bottom - thickness, arm, thickness),
+          QRect(right - thickness, bottom - arm, thickness, arm)})
+        painter.fillRect(bar, colour);
 }
 
 } // namespace
@@ -118,6 +139,8 @@ QPixmap NumberLED::renderDisplay() const
     pixmap.fill(background);
 
     QPainter painter(&pixmap);
+    if (hasFocus())
+        paintFocusCue(painter, size(), blend(lit, background, FocusStrength));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
 
@@ -137,12 +160,6 @@ QPixmap NumberLED::renderDisplay() const
         painter.restore();
     }
 
-    if (hasFocus()) {
-        const qreal width = std::max<qreal>(1.0, height() / 90.0);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(blend(lit, background, FocusStrength), width));
-        painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
-    }
     return pixmap;
 }
 

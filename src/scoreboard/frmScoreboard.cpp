@@ -1,8 +1,11 @@
 #include "scoreboard/frmScoreboard.h"
 
 #include "app/Colours.h"
+#include "app/Navigation.h"
 #include "app/Numbers.h"
 #include "app/Settings.h"
+#include "input/KeyMapping.h"
+#include "input/ShowDigits.h"
 #include "led/NumberLED.h"
 #include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
@@ -10,6 +13,7 @@
 #include "scoreboard/modGrabKeys.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
@@ -58,6 +62,26 @@ void copyDisplayProperties(const NumberLED& from, NumberLED& to)
     to.setCaption(from.Caption());
 }
 
+// The score entry works on a display through its name and caption.
+class ScoreDisplayOf final : public ShowDigits::ScoreDisplay
+{
+public:
+    explicit ScoreDisplayOf(NumberLED& led) : display(led) {}
+    QString Name() const override { return display.objectName(); }
+    QString Caption() const override { return display.Caption(); }
+    void setCaption(const QString& caption) override { display.setCaption(caption); }
+
+private:
+    NumberLED& display;
+};
+
+// Picture boxes take the focus when clicked, as the operator expects of any control, but Tab only
+// moves between the score displays.
+void takeFocusOnClick(QWidget* widget)
+{
+    widget->setFocusPolicy(Qt::ClickFocus);
+}
+
 } // namespace
 
 QPointer<frmScoreboard> frmScoreboard::theInstance;
@@ -83,6 +107,10 @@ frmScoreboard::frmScoreboard(QWidget* parent) : QWidget(parent)
     picDrawingArea = new PictureBox(this);
     picDrawingArea->setObjectName(QStringLiteral("picDrawingArea"));
     picDrawingArea->setGeometry(toPixels(InitialDrawingArea));
+    takeFocusOnClick(picDrawingArea);
+    // The drawing area answers key-downs only; its key-ups go unhandled.
+    connect(picDrawingArea, &PictureBox::KeyDown, this,
+            [this](int, int KeyCode, int) { AllKeyCode(KeyCode); });
     createTemplates();
 }
 
@@ -164,6 +192,66 @@ void frmScoreboard::createCell(int n)
     nameStrip->show();
     picture->show();
     name->show();
+
+    connectCellKeys(n);
+}
+
+void frmScoreboard::connectCellKeys(int n)
+{
+    for (PictureBox* box : {picTeamContainer[n], picTeam[n], picTeamName[n]}) {
+        takeFocusOnClick(box);
+        connect(box, &PictureBox::KeyDown, this, [this](int, int KeyCode, int) { AllKeyCode(KeyCode); });
+        connect(box, &PictureBox::KeyUp, this,
+                [this](int, int KeyCode, int Shift) { AllKeyUp(KeyCode, Shift); });
+    }
+    NumberLED* display = nledScore[n];
+    connect(display, &NumberLED::KeyDown, this, &frmScoreboard::nledScore_KeyDown);
+    connect(display, &NumberLED::KeyUp, this,
+            [this](int, int KeyCode, int Shift) { AllKeyUp(KeyCode, Shift); });
+    // Tab walks the displays in cell order. Cells are only ever added and removed at the end, so
+    // linking each new display after the one before keeps the whole chain in order.
+    if (n > 1)
+        setTabOrder(nledScore[n - 1], display);
+}
+
+void frmScoreboard::AllKeyCode(int KeyCode)
+{
+    if (KeyCode == KeyMapping::VK_F1)
+        Navigation::showHelp();
+    else if (KeyCode == KeyMapping::VK_F2)
+        Navigation::showOptions();
+}
+
+void frmScoreboard::AllKeyUp(int KeyCode, int /*Shift*/)
+{
+    if (KeyCode == KeyMapping::VK_NUMLOCK)
+        UpdateNumLock();
+}
+
+void frmScoreboard::UpdateNumLock()
+{
+    modGrabKeys::ApplyNumLockForce(model().NumLockForce);
+}
+
+void frmScoreboard::nledScore_KeyDown(int Index, int KeyCode, int /*Shift*/)
+{
+    AllKeyCode(KeyCode);
+    const std::int16_t character = KeyMapping::KeyCodeToAsci(saturate16(KeyCode));
+    // F1 and F2 may have opened a window and the cell may be gone by now; the display must still exist.
+    if (Index < 1 || Index >= nledScore.size())
+        return;
+    ScoreDisplayOf display(*nledScore[Index]);
+    // Every display carries the template's maximum; the minimum -1 lets an entry clear a display.
+    const std::int16_t maximum = nledScore[0]->Max();
+    ShowDigits::ScoreEntryKey(display, character, -1, maximum);
+}
+
+void frmScoreboard::keyPressEvent(QKeyEvent* event)
+{
+    // Reached when no control of the window has the focus (or one passed the key on): the window
+    // answers key-downs only.
+    AllKeyCode(KeyMapping::virtualKeyCode(*event));
+    QWidget::keyPressEvent(event);
 }
 
 void frmScoreboard::destroyCell(int n)

@@ -6,6 +6,11 @@
 // size, and every return from the options window, rebuilds the whole window from the settings model;
 // only the controls and the scores inside the displays survive a rebuild. A score belongs to its cell,
 // not to its team.
+//
+// The window is worked from the keyboard alone: every control that takes keys funnels its key-downs
+// into AllKeyCode (F1 help, F2 options) and the cells' controls their key-ups into AllKeyUp
+// (releasing NumLock re-applies NumLockForce); key-downs on a score display also go to the score
+// entry.
 
 #include "scoreboard/modCenterObjects.h"
 
@@ -47,6 +52,13 @@ public:
     double CellScale() const { return cellScale; }
     const GridLayout& lastGrid() const { return grid; }
 
+    // Function keys on key-down, whichever control has the focus: F1 shows help, F2 the options.
+    void AllKeyCode(int KeyCode);
+    // Function keys on key-up: NumLock re-applies the NumLock setting.
+    void AllKeyUp(int KeyCode, int Shift);
+    // Brings NumLock to the state NumLockForce asks for.
+    void UpdateNumLock();
+
     PictureBox* picDrawingArea = nullptr;
     // Control arrays; element 0 is the hidden template, elements 1 to TotalObjs are the cells.
     QVector<PictureBox*> picTeamContainer;
@@ -59,10 +71,13 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createTemplates();
     void createCell(int n);
+    void connectCellKeys(int n);
+    void nledScore_KeyDown(int Index, int KeyCode, int Shift);
     void destroyCell(int n);
     void applyResizeRule();
     bool drawingAreaUsable() const;

@@ -119,6 +119,48 @@ private slots:
         QVERIFY(display.focusPolicy() & Qt::TabFocus);
         QVERIFY(display.focusPolicy() & Qt::ClickFocus);
     }
+
+    void theFocusCueMarksOnlyTheCornersFaintly_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("40-pixel preview") << 40;
+        QTest::newRow("scoreboard") << 220;
+    }
+    void theFocusCueMarksOnlyTheCornersFaintly()
+    {
+        QFETCH(int, size);
+        NumberLED display;
+        display.setSize(size);
+        display.setCaption("88"); // every segment lit
+        display.show();
+        QVERIFY(QTest::qWaitForWindowActive(&display));
+        display.clearFocus();
+        QVERIFY(!display.hasFocus());
+        const QImage unfocused = display.grab().toImage();
+        display.setFocus();
+        QTRY_VERIFY(display.hasFocus());
+        const QImage focused = display.grab().toImage();
+
+        // The cue shows in each corner, never where a digit is drawn, in a colour dimmer than a lit
+        // segment, and covers only a sliver of the display.
+        const auto digits = LedGeometry::digitRects(display.ledProperties(), display.size());
+        const QRect area = display.rect();
+        int changed = 0;
+        QSet<int> corners;
+        for (int y = 0; y < area.height(); ++y) {
+            for (int x = 0; x < area.width(); ++x) {
+                if (focused.pixel(x, y) == unfocused.pixel(x, y))
+                    continue;
+                ++changed;
+                for (const QRectF& digit : digits)
+                    QVERIFY2(!digit.contains(x + 0.5, y + 0.5), "the cue covers a digit");
+                QVERIFY(focused.pixelColor(x, y).red() < 160);
+                corners.insert((x < area.width() / 2 ? 0 : 1) + (y < area.height() / 2 ? 0 : 2));
+            }
+        }
+        QCOMPARE(corners.size(), 4);
+        QVERIFY(changed < area.width() * area.height() / 20);
+    }
 };
 
 QTEST_MAIN(tst_NumberLED)
