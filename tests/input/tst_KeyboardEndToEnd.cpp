@@ -1,0 +1,202 @@
+// Score entry on the real program: it runs on the test's private X server, keys are typed through the
+// server with xdotool onto its focused score display, and the score is read off the screen as the
+// audience sees it.
+
+#include "support/LedReader.h"
+#include "support/XDoTool.h"
+#include "support/XkbProbe.h"
+
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+constexpr int Patience = 20000; // ms; generous, for slow machines and sanitizer builds
+
+// The scoreboard's colours with the default settings: red digits on black.
+const QColor LitColour(255, 0, 0);
+const QColor LedBackground(0, 0, 0);
+constexpr int Digits = 2;
+
+// The X windows of the visible top-level windows with this exact title.
+QStringList findWindows(const QString& title)
+{
+    const auto found = XDoTool::run({"search", "--onlyvisible", "--name", "^" + title + "$"}, false);
+    return found ? found->split(u'\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+std::optional<QString> findWindow(const QString& title)
+{
+    const QStringList found = findWindows(title);
+    return found.isEmpty() ? std::nullopt : std::optional(found.first());
+}
+
+QString focusedWindow()
+{
+    return XDoTool::run({"getwindowfocus"}).value_or(QString());
+}
+
+// Starts the program and leads it to its scoreboard, returning the scoreboard's X window. The program
+// opens on the scoreboard today; when it opens on its splash and options windows, the clicks that
+// lead from there to the scoreboard belong here.
+std::optional<QString> reachScoreboard(QProcess& program)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    program.setProcessEnvironment(environment);
+    program.setProgram(BRIMLEY_RUNTIME_DIR "/brimley");
+    program.start();
+    if (!program.waitForStarted(Patience))
+        return std::nullopt;
+    QDeadlineTimer deadline(Patience);
+    std::optional<QString> window;
+    while (!(window = findWindow("Brimley Scoreboard")) && !deadline.hasExpired() &&
+           program.state() == QProcess::Running)
+        QTest::qWait(50);
+    return window;
+}
+
+// xdotool's names for keys, keypad keys turned into keycodes: asked for a keypad keysym, xdotool
+// would switch NumLock itself to reach it.
+QStringList physicalKeys(const QStringList& keys)
+{
+    QStringList result;
+    for (const QString& key : keys)
+        result << (key.startsWith("KP_") ? QString::number(XkbProbe::keycodeOf(qPrintable(key))) : key);
+    return result;
+}
+
+} // namespace
+
+class tst_KeyboardEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    QProcess program;
+    QString window;
+
+    std::optional<LedReader::Reading> readDisplay()
+    {
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(window.toULongLong());
+        return LedReader::read(shot.toImage(), LitColour, LedBackground, Digits);
+    }
+
+    QString score()
+    {
+        const auto reading = readDisplay();
+        return reading ? reading->value : QStringLiteral("(no display on screen)");
+    }
+
+    // Click the score display, as the operator does, and see it take the focus. Without a window
+    // manager every window opens at the same place, so the scoreboard is raised above the others.
+    void clickTheDisplay()
+    {
+        QVERIFY(XDoTool::run({"windowraise", window}));
+        QVERIFY(XDoTool::run({"windowfocus", window}));
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindow(), window, Patience);
+        const QPoint centre = readDisplay()->display.center();
+        QVERIFY(XDoTool::run({"mousemove", "--window", window, QString::number(centre.x()),
+                              QString::number(centre.y()), "click", "1"}));
+        QTRY_VERIFY_WITH_TIMEOUT(readDisplay() && readDisplay()->focusCue, Patience);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs a real X server (the xcb platform); this one runs on another platform");
+        if (!XDoTool::installed())
+            QSKIP("needs xdotool to type on the X server");
+        QVERIFY(XkbProbe::connect());
+
+        const auto scoreboard = reachScoreboard(program);
+        QVERIFY2(scoreboard, qPrintable("the scoreboard did not appear: " + program.readAllStandardError()));
+        window = *scoreboard;
+
+        QTRY_VERIFY_WITH_TIMEOUT(readDisplay(), Patience);
+        clickTheDisplay();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(score(), QStringLiteral("0"));
+    }
+
+    void cleanupTestCase()
+    {
+        program.kill();
+        program.waitForFinished(Patience);
+        XkbProbe::disconnect();
+        // A sanitizer build of the program reports its findings here.
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(!errors.contains("Sanitizer"), qPrintable(errors));
+    }
+
+    void typedKeysChangeTheScore_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<bool>("numLock");
+        QTest::addColumn<QString>("after");
+
+        // Every row starts on a cleared display with an empty entry. Where a key should change
+        // nothing, the row goes on with keys whose result depends on it. (What the entry does with
+        // the characters is tested in full in tst_ShowDigits; here every key is typed for real.)
+        QTest::newRow("digits, Enter") << QStringList{"4", "2", "Return"} << true << "42";
+        QTest::newRow("keypad digits, keypad Enter")
+            << QStringList{"KP_End", "KP_Home", "KP_Enter"} << true << "17";
+        QTest::newRow("plus adds") << QStringList{"1", "0", "Return", "plus", "5", "Return"} << true << "15";
+        QTest::newRow("equals adds too")
+            << QStringList{"1", "0", "Return", "equal", "7", "Return"} << true << "17";
+        QTest::newRow("keypad plus adds")
+            << QStringList{"1", "0", "Return", "KP_Add", "KP_Left", "KP_Enter"} << true << "14";
+        QTest::newRow("minus subtracts")
+            << QStringList{"1", "0", "Return", "minus", "4", "Return"} << true << "6";
+        QTest::newRow("keypad minus subtracts")
+            << QStringList{"1", "0", "Return", "KP_Subtract", "KP_Down", "Return"} << true << "8";
+        QTest::newRow("Delete clears")
+            << QStringList{"4", "2", "Return", "Delete", "plus", "3", "Return"} << true << "3";
+        QTest::newRow("Shift+8 is the 8 key") << QStringList{"shift+8", "Return"} << true << "8";
+        QTest::newRow("full stop types nothing") << QStringList{"4", "period", "2", "Return"} << true << "42";
+        QTest::newRow("keypad point types nothing")
+            << QStringList{"4", "KP_Delete", "2", "Return"} << true << "42";
+        QTest::newRow("letters type nothing") << QStringList{"4", "a", "2", "Return"} << true << "42";
+        QTest::newRow("space empties the entry") << QStringList{"4", "space", "2", "Return"} << true << "2";
+        QTest::newRow("keypad without NumLock types no digits")
+            << QStringList{"1", "0", "Return", "KP_End", "KP_End", "Return", "plus", "1", "Return"} << false
+            << "11";
+    }
+    void typedKeysChangeTheScore()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(bool, numLock);
+        QFETCH(QString, after);
+
+        XkbProbe::setNumLock(true);
+        QVERIFY(XDoTool::key({"space", "Delete"}));
+        QTRY_COMPARE_WITH_TIMEOUT(score(), QStringLiteral("-1"), Patience);
+
+        XkbProbe::setNumLock(numLock);
+        QVERIFY(XDoTool::key(physicalKeys(keys)));
+        QTRY_COMPARE_WITH_TIMEOUT(score(), after, Patience);
+    }
+
+    // Last: the windows opened here take the keyboard from the scoreboard.
+    void functionKeysShowOneHelpAndOneOptionsWindow()
+    {
+        for (const auto& [key, title] : {std::pair("F1", "Brimley Help"), std::pair("F2", "Brimley")}) {
+            for (int press = 1; press <= 2; ++press) {
+                clickTheDisplay();
+                if (QTest::currentTestFailed())
+                    return;
+                QVERIFY(XDoTool::key({key}));
+                // Shown means brought to the front with the keyboard focus, also the second time.
+                QTRY_VERIFY_WITH_TIMEOUT(findWindow(title) && focusedWindow() == *findWindow(title),
+                                         Patience);
+                QCOMPARE(findWindows(title).size(), 1);
+            }
+        }
+        QVERIFY(findWindow("Brimley Scoreboard"));
+    }
+};
+
+QTEST_MAIN(tst_KeyboardEndToEnd)
+#include "tst_KeyboardEndToEnd.moc"

@@ -1,0 +1,59 @@
+#include "support/XkbProbe.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+namespace XkbProbe {
+namespace {
+
+Display* connection = nullptr;
+
+unsigned int numLockMask()
+{
+    return connection ? XkbKeysymToModifiers(connection, XK_Num_Lock) : 0;
+}
+
+} // namespace
+
+bool connect()
+{
+    if (!connection)
+        connection = XOpenDisplay(nullptr);
+    return connection != nullptr;
+}
+
+void disconnect()
+{
+    if (connection)
+        XCloseDisplay(connection);
+    connection = nullptr;
+}
+
+std::optional<bool> numLock()
+{
+    const unsigned int mask = numLockMask();
+    XkbStateRec state{};
+    if (mask == 0 || XkbGetState(connection, XkbUseCoreKbd, &state) != Success)
+        return std::nullopt;
+    return (state.locked_mods & mask) != 0;
+}
+
+void setNumLock(bool on)
+{
+    const unsigned int mask = numLockMask();
+    if (mask == 0)
+        return;
+    XkbLockModifiers(connection, XkbUseCoreKbd, mask, on ? mask : 0);
+    XSync(connection, False);
+}
+
+int keycodeOf(const char* keysymName)
+{
+    const KeySym keysym = XStringToKeysym(keysymName);
+    if (!connection || keysym == NoSymbol)
+        return 0;
+    return XKeysymToKeycode(connection, keysym);
+}
+
+} // namespace XkbProbe
