@@ -4,6 +4,7 @@
 #include "app/Navigation.h"
 #include "app/Numbers.h"
 #include "led/NumberLED.h"
+#include "options/FileCommands.h"
 #include "options/TeamListEditor.h"
 #include "platform/Dialogs.h"
 #include "platform/FrameBox.h"
@@ -19,6 +20,7 @@
 #include "scoreboard/modGrabKeys.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -130,9 +132,6 @@ void frmOptions::createMenu()
         item("mnuFileGoToSB", QStringLiteral("Go To Scoreboard"), QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuFileSep2 = separator("mnuFileSep2");
     mnuFileExit = item("mnuFileExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    // Files cannot be read or written yet; these commands stay off until they can.
-    for (QAction* action : {mnuFileNew, mnuFileOpen, mnuFileSave, mnuFileSaveAs, mnuFileExit})
-        action->setEnabled(false);
 
     mnuHelp = menuBar()->addAction(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -321,6 +320,11 @@ void frmOptions::connectHandlers()
 
     connect(cmdGoScoreboard, &QPushButton::clicked, this, &frmOptions::cmdGoScoreboard_Click);
     connect(mnuFileGoToSB, &QAction::triggered, this, &frmOptions::cmdGoScoreboard_Click);
+    connect(mnuFileNew, &QAction::triggered, this, &frmOptions::mnuFileNew_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmOptions::mnuFileOpen_Click);
+    connect(mnuFileSave, &QAction::triggered, this, &frmOptions::mnuFileSave_Click);
+    connect(mnuFileSaveAs, &QAction::triggered, this, &frmOptions::mnuFileSaveAs_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmOptions::mnuFileExit_Click);
     connect(mnuHelp, &QAction::triggered, this, [] { Navigation::showHelp(); });
 }
 
@@ -335,8 +339,7 @@ void frmOptions::Form_Load()
 void frmOptions::VarsToOptions()
 {
     const Settings& settings = model();
-    setWindowTitle(settings.CurrentFile.isEmpty() ? QStringLiteral("Brimley")
-                                                  : QStringLiteral("Brimley - ") + settings.CurrentFile);
+    setWindowTitle(FileCommands::caption(settings.CurrentFile));
     const Flag keptFileChanged = optionsState().FileChanged;
     QScopedValueRollback<bool> filling(fillingControls, true);
 
@@ -692,7 +695,7 @@ void frmOptions::cmdPicNone_Click()
     optionsState().FileChanged = FlagTrue;
 }
 
-// ---- Dialogs, scoreboard and closing ----
+// ---- Dialogs ----
 
 std::optional<QString> frmOptions::showOpenDialog(const QString& filter, bool mustExist)
 {
@@ -710,10 +713,38 @@ std::optional<QString> frmOptions::showSaveDialog(const QString& filter)
     return path;
 }
 
+// ---- File commands, scoreboard and closing ----
+
+bool frmOptions::SaveFileAs(bool SaveAsPrompt)
+{
+    return FileCommands::SaveFileAs(this, SaveAsPrompt);
+}
+
+void frmOptions::mnuFileNew_Click()
+{
+    FileCommands::New(*this);
+}
+
+void frmOptions::mnuFileOpen_Click()
+{
+    FileCommands::Open(*this);
+}
+
+void frmOptions::mnuFileExit_Click()
+{
+    // At once: no save prompt and no window's close handler. exit() rather than quit(), which would
+    // first try to close every window and so ask about unsaved changes.
+    QCoreApplication::exit(0);
+}
+
 void frmOptions::GoScoreboard()
 {
+    if (!FileCommands::askToSave(this, FileCommands::SavePrompt::GoToScoreboard))
+        return;
     frmScoreboard* scoreboard = frmScoreboard::instance();
     scoreboard->show();
+    scoreboard->raise();
+    scoreboard->activateWindow();
     scoreboard->UpdateForm();
     optionsState().UnloadDoNotAskToSave = FlagTrue;
     close();
@@ -721,8 +752,15 @@ void frmOptions::GoScoreboard()
 
 void frmOptions::closeEvent(QCloseEvent* event)
 {
-    // Nothing can be saved yet, so the window closes without asking; the one-shot flag is spent.
-    optionsState().UnloadDoNotAskToSave = FlagFalse;
+    OptionsWindowState& state = optionsState();
+    if (state.FileChanged == FlagTrue && state.UnloadDoNotAskToSave == FlagFalse) {
+        if (!FileCommands::askToSave(this, FileCommands::SavePrompt::Closing)) {
+            event->ignore();
+            return;
+        }
+    } else {
+        state.UnloadDoNotAskToSave = FlagFalse;
+    }
     event->accept();
 }
 

@@ -47,8 +47,12 @@ public:
     void VarsToOptions();
     // Places and colours the sample cell from the current settings and position buttons.
     void UpdatePreview();
-    // Shows and rebuilds the scoreboard, then closes this window.
+    // After the save prompt: forces NumLock as set, shows and rebuilds the scoreboard, then closes this
+    // window without asking again.
     void GoScoreboard();
+    // Saves to the open file, or (with SaveAsPrompt, or with no file open) to a file chosen in the save
+    // dialog. Returns whether the file was written.
+    bool SaveFileAs(bool SaveAsPrompt);
     // Moves a team with its row to another row, selects it there and runs the selection handling.
     void MoveTeam(std::int16_t FromIndex, std::int16_t ToIndex);
 
@@ -181,6 +185,11 @@ private slots:
     void txtTeamName_Change(const QString& text);
 
     void cmdGoScoreboard_Click() { GoScoreboard(); }
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click() { SaveFileAs(false); }
+    void mnuFileSaveAs_Click() { SaveFileAs(true); }
+    void mnuFileExit_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

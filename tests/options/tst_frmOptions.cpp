@@ -496,6 +496,7 @@ private slots:
         QCOMPARE(Testing::shown()[0].startPath, QString());
         QCOMPARE(Testing::shown()[1].startPath, Ball);
 
+        Testing::queueAnswer(Dialogs::Answer::No); // the closing save prompt
         window->close();
         QTRY_VERIFY(!frmOptions::exists());
         Navigation::showOptions();
@@ -507,9 +508,6 @@ private slots:
         QVERIFY(open());
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        // Enabled as they will be once files can be saved; Exit is never triggered here.
-        window->mnuFileSaveAs->setEnabled(true);
-        window->mnuFileExit->setEnabled(true);
         QSignalSpy saveAs(window->mnuFileSaveAs, &QAction::triggered);
         QSignalSpy exit(window->mnuFileExit, &QAction::triggered);
 
@@ -520,6 +518,7 @@ private slots:
         QCOMPARE(saveAs.size() + exit.size(), 0);
 
         window->lstTeams->setFocus();
+        Testing::queueFile(std::nullopt);
         QTest::keyClick(window->lstTeams, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(saveAs.size(), 1);
     }
@@ -529,6 +528,7 @@ private slots:
         QVERIFY(open(withTeams({{"A", {}, FlagTrue}, {"B", {}, FlagTrue}})));
         clickRow(1);
         QTest::mouseClick(window->vsHPadding, Qt::LeftButton, {}, arrowCentre(window->vsHPadding, true));
+        Testing::queueAnswer(Dialogs::Answer::No); // the closing save prompt
         window->close();
         QTRY_VERIFY(!frmOptions::exists());
         QCOMPARE(optionsState().FileChanged, FlagTrue);
@@ -554,6 +554,7 @@ private slots:
     {
         QVERIFY(open(withTeams({{"A", {}, FlagTrue}, {"B", {}, FlagFalse}, {"C", {}, FlagTrue}}), FlagTrue));
         QFETCH(bool, byKey);
+        Testing::queueAnswer(Dialogs::Answer::No); // the save prompt
         if (byKey) {
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window));

@@ -1,0 +1,48 @@
+#pragma once
+
+// The file commands of the options window and the question that guards unsaved changes. They work on
+// the model and the options window's flags. When the options window runs them it lends them its file
+// dialogs (which start at the path chosen last while it is open) and its caption; another window that
+// asks, such as the scoreboard closing as the last window, gets plain dialogs.
+
+#include <QString>
+
+class QWidget;
+
+namespace brimley {
+
+class frmOptions;
+
+namespace FileCommands {
+
+// The file dialogs' filters. The Open filter's description begins with a blank, as it always has.
+inline constexpr char OpenFilter[] = " Brimley File *.brm|*.brm";
+inline constexpr char SaveFilter[] = "Brimley File *.brm|*.brm";
+
+// The options window's caption: "Brimley - " and the open file's full path, or "Brimley" with none open.
+QString caption(const QString& currentFile);
+
+// Which command asks whether to save: each has its own text.
+enum class SavePrompt { NewOrOpen, GoToScoreboard, Closing };
+
+// The save prompt. Without unsaved changes it asks nothing. Yes saves as Save does; No goes on without
+// saving; Cancel, closing the box, or a save that did not happen (dialog cancelled, overwrite refused,
+// write failed) stops the command. Returns whether the command may go on.
+bool askToSave(QWidget* parent, SavePrompt prompt);
+
+// Saves the model. With a file open and no prompt wanted, to that file; otherwise to a path chosen in the
+// save dialog, asking (after a beep) before replacing an existing file. A failed write is told to the
+// operator and changes nothing: the open file, the caption and the unsaved changes stay as they were.
+// Returns whether the file was written.
+bool SaveFileAs(QWidget* parent, bool SaveAsPrompt);
+
+// File, New: after the save prompt, no file is open and the settings are the defaults.
+void New(frmOptions& window);
+
+// File, Open: after the save prompt, the chosen file's settings and teams replace the current ones. A
+// path that names no file is ignored; a file that cannot be read is told to the operator and changes
+// nothing.
+void Open(frmOptions& window);
+
+} // namespace FileCommands
+} // namespace brimley
