@@ -1,9 +1,77 @@
 #include "app/Navigation.h"
 
 #include "app/frmHelp.h"
+#include "app/frmSplash.h"
+#include "options/FileCommands.h"
 #include "options/frmOptions.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPointer>
+
+#include <algorithm>
+
 namespace brimley::Navigation {
+namespace {
+
+// A window the operator can close, as opposed to a dialog, menu or tooltip belonging to one.
+bool isProgramWindow(const QWidget* widget)
+{
+    return widget->isWindow() && !widget->parentWidget() && widget->windowType() == Qt::Window &&
+           !widget->testAttribute(Qt::WA_DontShowOnScreen);
+}
+
+// Whether the program ends when `closing` has closed: no other window of it is open.
+bool isLastOpenWindow(const QWidget* closing)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::none_of(windows.cbegin(), windows.cend(), [closing](const QWidget* window) {
+        return window != closing && window->isVisible() && isProgramWindow(window);
+    });
+}
+
+// Unsaved changes used to vanish when the scoreboard (or the help window) was closed last; now the
+// operator is asked first, as when the options window closes.
+class LastWindowWatch : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Close || !watched->isWidgetType())
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        if (!isProgramWindow(window) || !window->isVisible() || qobject_cast<frmOptions*>(window) ||
+            !isLastOpenWindow(window))
+            return false;
+        if (FileCommands::askToSave(window, FileCommands::SavePrompt::Closing))
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
+} // namespace
+
+void start()
+{
+    watchLastWindow();
+    frmSplash* splash = frmSplash::instance();
+    splash->show();
+    splash->raise();
+    splash->activateWindow();
+}
+
+void watchLastWindow()
+{
+    static QPointer<LastWindowWatch> watch;
+    if (watch)
+        return;
+    watch = new LastWindowWatch(qApp);
+    qApp->installEventFilter(watch);
+}
 
 void showHelp()
 {

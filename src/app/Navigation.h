@@ -7,6 +7,16 @@
 
 namespace brimley::Navigation {
 
+// Starts the program: shows the splash window, which leads on to the options window, and keeps watch
+// over the program's last window (below). The program ends when its last window closes.
+void start();
+
+// From now on, a window that closes as the program's last open window while there are unsaved changes
+// first asks the closing save prompt: Cancel, or a save that did not happen, keeps it open. The options
+// window asks by itself whenever it closes, so the watch leaves it alone. Calling this again does
+// nothing more.
+void watchLastWindow();
+
 // The help window; showing it while it is open only brings it to the front.
 void showHelp();
 

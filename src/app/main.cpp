@@ -1,5 +1,4 @@
-#include "app/Settings.h"
-#include "scoreboard/frmScoreboard.h"
+#include "app/Navigation.h"
 
 #include <QApplication>
 
@@ -8,9 +7,6 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brimley"));
 
-    brimley::SetDefaults();
-    brimley::frmScoreboard* scoreboard = brimley::frmScoreboard::instance();
-    scoreboard->show();
-    scoreboard->UpdateForm();
+    brimley::Navigation::start();
     return QApplication::exec();
 }

@@ -36,9 +36,23 @@ QString focusedWindow()
     return XDoTool::run({"getwindowfocus"}).value_or(QString());
 }
 
-// Starts the program and leads it to its scoreboard, returning the scoreboard's X window. The program
-// opens on the scoreboard today; when it opens on its splash and options windows, the clicks that
-// lead from there to the scoreboard belong here.
+// Waits for a window with this exact title other than `besides` to appear.
+std::optional<QString> waitForWindow(const QProcess& program, const QString& title,
+                                     const QString& besides = {})
+{
+    QDeadlineTimer deadline(Patience);
+    while (!deadline.hasExpired() && program.state() == QProcess::Running) {
+        for (const QString& window : findWindows(title))
+            if (window != besides)
+                return window;
+        QTest::qWait(50);
+    }
+    return std::nullopt;
+}
+
+// Starts the program and leads it to its scoreboard as the operator does, returning the scoreboard's
+// X window: a click on the splash window, then Go To Scoreboard (Ctrl+G) on the options window, which
+// asks nothing as nothing has changed.
 std::optional<QString> reachScoreboard(QProcess& program)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -48,12 +62,13 @@ std::optional<QString> reachScoreboard(QProcess& program)
     program.start();
     if (!program.waitForStarted(Patience))
         return std::nullopt;
-    QDeadlineTimer deadline(Patience);
-    std::optional<QString> window;
-    while (!(window = findWindow("Brimley Scoreboard")) && !deadline.hasExpired() &&
-           program.state() == QProcess::Running)
-        QTest::qWait(50);
-    return window;
+    const auto splash = waitForWindow(program, "Brimley");
+    if (!splash || !XDoTool::run({"mousemove", "--sync", "--window", *splash, "20", "20", "click", "1"}))
+        return std::nullopt;
+    const auto options = waitForWindow(program, "Brimley", *splash);
+    if (!options || !XDoTool::run({"windowfocus", "--sync", *options}) || !XDoTool::key({"ctrl+g"}))
+        return std::nullopt;
+    return waitForWindow(program, "Brimley Scoreboard");
 }
 
 // xdotool's names for keys, keypad keys turned into keycodes: asked for a keypad keysym, xdotool
