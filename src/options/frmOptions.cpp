@@ -741,6 +741,8 @@ void frmOptions::GoScoreboard()
 {
     if (!FileCommands::askToSave(this, FileCommands::SavePrompt::GoToScoreboard))
         return;
+    // The NumLock mode takes effect here, as the scoreboard is entered, not when it is chosen.
+    modGrabKeys::ApplyNumLockForce(model().NumLockForce);
     frmScoreboard* scoreboard = frmScoreboard::instance();
     scoreboard->show();
     scoreboard->raise();

@@ -5,6 +5,7 @@
 #include "options/ScoreboardFile.h"
 #include "options/frmOptions.h"
 #include "platform/Dialogs.h"
+#include "platform/NumLock.h"
 #include "scoreboard/frmScoreboard.h"
 
 #include <QAction>
@@ -67,6 +68,19 @@ Settings otherSettings()
     settings.Teams = {{"Other 1", {}, FlagTrue}, {"Other 2", {}, FlagTrue}, {"Other 3", {}, FlagFalse}};
     return settings;
 }
+
+class FakeKeyboard final : public NumLock::Keyboard
+{
+public:
+    std::optional<bool> isOn() override { return state; }
+    void setOn(bool on) override
+    {
+        ++changes;
+        state = on;
+    }
+    std::optional<bool> state;
+    int changes = 0;
+};
 
 const QString NewOrOpenText = "Would you like to save changes to the current open file?";
 const QString GoToScoreboardText =
@@ -410,6 +424,41 @@ private slots:
         QCOMPARE(shownKinds(), QStringLiteral("OpenFile SaveFile"));
         QCOMPARE(Testing::shown()[0].startPath, QString());
         QCOMPARE(Testing::shown()[1].startPath, otherFile);
+    }
+
+    void goingToTheScoreboardForcesNumLock_data()
+    {
+        QTest::addColumn<int>("force");
+        QTest::addColumn<bool>("onBefore");
+        QTest::addColumn<bool>("cancelled"); // the save prompt answered Cancel
+        QTest::addColumn<bool>("onAfter");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("normal leaves it on") << 0 << true << false << true << 0;
+        QTest::newRow("normal leaves it off") << 0 << false << false << false << 0;
+        QTest::newRow("keep on turns it on") << 1 << false << false << true << 1;
+        QTest::newRow("keep on, already on") << 1 << true << false << true << 0;
+        QTest::newRow("keep off turns it off") << 2 << true << false << false << 1;
+        QTest::newRow("a hand-edited 5 forces nothing") << 5 << true << false << true << 0;
+        QTest::newRow("not after Cancel") << 1 << false << true << false << 0;
+    }
+    void goingToTheScoreboardForcesNumLock()
+    {
+        QFETCH(int, force);
+        QFETCH(bool, onBefore);
+        QFETCH(bool, cancelled);
+        FakeKeyboard keyboard;
+        keyboard.state = onBefore;
+        NumLock::Testing::replaceSystem(&keyboard);
+        Settings settings = quizSettings(QString());
+        settings.NumLockForce = force;
+        QVERIFY(open(settings, cancelled ? FlagTrue : FlagFalse));
+        if (cancelled)
+            Testing::queueAnswer(Dialogs::Answer::Cancel);
+        window->GoScoreboard();
+        NumLock::Testing::replaceSystem(nullptr);
+        QTEST(keyboard.state.value(), "onAfter");
+        QTEST(keyboard.changes, "changes");
+        QCOMPARE(model().NumLockForce, force);
     }
 
     void shortcutsRunTheirCommands_data()
