@@ -19,7 +19,6 @@ enum OtherKey : std::int16_t {
     VK_MENU = 18,
     VK_PAUSE = 19,
     VK_CAPITAL = 20,
-    VK_ESCAPE = 27,
     VK_PRIOR = 33,
     VK_NEXT = 34,
     VK_END = 35,
@@ -220,6 +219,35 @@ std::int16_t KeyCodeToAsci(std::int16_t keyCode)
     if (keyCode == VK_OEM_PERIOD)
         return 46;
     return -1;
+}
+
+ScoreboardCommand scoreboardCommand(std::int16_t keyCode, std::int16_t shift)
+{
+    constexpr std::int16_t Shift = 1;
+    constexpr std::int16_t Ctrl = 2;
+    constexpr std::int16_t Alt = 4;
+    // Alt is left out everywhere: Ctrl+Alt is AltGr on many keyboards, typing letters of their own.
+    if (shift & Alt)
+        return ScoreboardCommand::None;
+    if (keyCode == VK_F11 && !(shift & Ctrl))
+        return ScoreboardCommand::ToggleFullScreen;
+    if (keyCode == VK_ESCAPE)
+        return ScoreboardCommand::LeaveFullScreen;
+    if (shift == Ctrl) {
+        switch (keyCode) {
+        case VK_Z:
+            return ScoreboardCommand::Undo;
+        case VK_Y:
+            return ScoreboardCommand::Redo;
+        case VK_B:
+            return ScoreboardCommand::ToggleBlackout;
+        default:
+            return ScoreboardCommand::None;
+        }
+    }
+    if (shift == (Ctrl | Shift) && keyCode == VK_Z)
+        return ScoreboardCommand::Redo;
+    return ScoreboardCommand::None;
 }
 
 } // namespace brimley::KeyMapping

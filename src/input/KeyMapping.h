@@ -18,8 +18,12 @@ namespace brimley::KeyMapping {
 // Virtual-key numbers the program refers to by name.
 enum VirtualKey : std::int16_t {
     VK_RETURN = 13,
+    VK_ESCAPE = 27,
     VK_SPACE = 32,
     VK_DELETE = 46,
+    VK_B = 66,
+    VK_Y = 89,
+    VK_Z = 90,
     VK_NUMPAD0 = 96,
     VK_NUMPAD9 = 105,
     VK_ADD = 107,
@@ -27,6 +31,7 @@ enum VirtualKey : std::int16_t {
     VK_DECIMAL = 110,
     VK_F1 = 112,
     VK_F2 = 113,
+    VK_F11 = 122,
     VK_NUMLOCK = 144,
     VK_OEM_PLUS = 187,
     VK_OEM_MINUS = 189,
@@ -46,5 +51,12 @@ std::int16_t shiftState(Qt::KeyboardModifiers modifiers);
 // The character code of a virtual key: the ASCII code of its digit, "+", "-", ".", space or Enter,
 // 0 for Delete (the clear request) and -1 for a key without a character.
 std::int16_t KeyCodeToAsci(std::int16_t keyCode);
+
+// The scoreboard's keys beyond F1 and F2, none of which types a character: F11 full screen, Escape
+// back to a window, Ctrl+Z undo, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+B blackout.
+enum class ScoreboardCommand { None, ToggleFullScreen, LeaveFullScreen, Undo, Redo, ToggleBlackout };
+
+// The command of a key-down, from its virtual key and shift state (1 Shift, 2 Ctrl, 4 Alt).
+ScoreboardCommand scoreboardCommand(std::int16_t keyCode, std::int16_t shift);
 
 } // namespace brimley::KeyMapping

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace brimley {
 namespace {
@@ -34,7 +36,10 @@ QRect toPixels(double left, double top, double width, double height)
     return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
 }
 
-QRect toPixels(const QRectF& twips) { return toPixels(twips.x(), twips.y(), twips.width(), twips.height()); }
+QRect toPixels(const QRectF& twips)
+{
+    return toPixels(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 // The picture a new cell shows until its team's picture replaces it: a small team badge.
 QImage builtInTeamIcon()
@@ -95,7 +100,10 @@ frmScoreboard* frmScoreboard::instance()
     return theInstance;
 }
 
-bool frmScoreboard::exists() { return !theInstance.isNull(); }
+bool frmScoreboard::exists()
+{
+    return !theInstance.isNull();
+}
 
 frmScoreboard::frmScoreboard(QWidget* parent) : QWidget(parent)
 {
@@ -109,9 +117,23 @@ frmScoreboard::frmScoreboard(QWidget* parent) : QWidget(parent)
     picDrawingArea->setGeometry(toPixels(InitialDrawingArea));
     takeFocusOnClick(picDrawingArea);
     // The drawing area answers key-downs only; its key-ups go unhandled.
-    connect(picDrawingArea, &PictureBox::KeyDown, this,
-            [this](int, int KeyCode, int) { AllKeyCode(KeyCode); });
+    connect(picDrawingArea, &PictureBox::KeyDown, this, [this](int, int KeyCode, int Shift) {
+        AllKeyCode(KeyCode);
+        scoreboardKeyDown(KeyCode, Shift);
+    });
     createTemplates();
+
+    // Above everything else the window holds; it never takes the focus, so the keys still reach the
+    // control the operator last chose.
+    picBlackout = new PictureBox(this);
+    picBlackout->setObjectName(QStringLiteral("picBlackout"));
+    picBlackout->setFocusPolicy(Qt::NoFocus);
+    picBlackout->hide();
+
+    pointerTimer = new QTimer(this);
+    pointerTimer->setSingleShot(true);
+    pointerTimer->setInterval(PointerRestTime);
+    connect(pointerTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
 }
 
 frmScoreboard::~frmScoreboard() = default;
@@ -141,7 +163,8 @@ void frmScoreboard::createTemplates()
     auto* picture = new PictureBox(picDrawingArea);
     picture->setObjectName(QStringLiteral("picTeam"));
 
-    for (QWidget* widget : std::initializer_list<QWidget*>{container, image, display, nameStrip, name, picture})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{container, image, display, nameStrip, name, picture})
         widget->hide();
 
     picTeamContainer = {container};
@@ -150,6 +173,7 @@ void frmScoreboard::createTemplates()
     picTeamName = {nameStrip};
     lblTeamName = {name};
     picTeam = {picture};
+    displayIds = {0};
 }
 
 void frmScoreboard::createCell(int n)
@@ -185,6 +209,7 @@ void frmScoreboard::createCell(int n)
     picTeamName.append(nameStrip);
     lblTeamName.append(name);
     picTeam.append(picture);
+    displayIds.append(++lastDisplayId);
 
     container->show();
     image->show();
@@ -200,7 +225,10 @@ void frmScoreboard::connectCellKeys(int n)
 {
     for (PictureBox* box : {picTeamContainer[n], picTeam[n], picTeamName[n]}) {
         takeFocusOnClick(box);
-        connect(box, &PictureBox::KeyDown, this, [this](int, int KeyCode, int) { AllKeyCode(KeyCode); });
+        connect(box, &PictureBox::KeyDown, this, [this](int, int KeyCode, int Shift) {
+            AllKeyCode(KeyCode);
+            scoreboardKeyDown(KeyCode, Shift);
+        });
         connect(box, &PictureBox::KeyUp, this,
                 [this](int, int KeyCode, int Shift) { AllKeyUp(KeyCode, Shift); });
     }
@@ -233,25 +261,131 @@ void frmScoreboard::UpdateNumLock()
     modGrabKeys::ApplyNumLockForce(model().NumLockForce);
 }
 
-void frmScoreboard::nledScore_KeyDown(int Index, int KeyCode, int /*Shift*/)
+void frmScoreboard::nledScore_KeyDown(int Index, int KeyCode, int Shift)
 {
     AllKeyCode(KeyCode);
     const std::int16_t character = KeyMapping::KeyCodeToAsci(saturate16(KeyCode));
     // F1 and F2 may have opened a window and the cell may be gone by now; the display must still exist.
-    if (Index < 1 || Index >= nledScore.size())
-        return;
-    ScoreDisplayOf display(*nledScore[Index]);
-    // Every display carries the template's maximum; the minimum -1 lets an entry clear a display.
-    const std::int16_t maximum = nledScore[0]->Max();
-    ShowDigits::ScoreEntryKey(display, character, -1, maximum);
+    if (Index >= 1 && Index < nledScore.size()) {
+        ScoreDisplayOf display(*nledScore[Index]);
+        // Only what the entry accepts is written, so only accepted changes reach the history.
+        RecordingDisplay recorded(display, history, displayIds[Index]);
+        // Every display carries the template's maximum; the minimum -1 lets an entry clear a display.
+        const std::int16_t maximum = nledScore[0]->Max();
+        ShowDigits::ScoreEntryKey(recorded, character, -1, maximum);
+    }
+    scoreboardKeyDown(KeyCode, Shift);
 }
 
 void frmScoreboard::keyPressEvent(QKeyEvent* event)
 {
     // Reached when no control of the window has the focus (or one passed the key on): the window
     // answers key-downs only.
-    AllKeyCode(KeyMapping::virtualKeyCode(*event));
+    const std::int16_t KeyCode = KeyMapping::virtualKeyCode(*event);
+    AllKeyCode(KeyCode);
+    scoreboardKeyDown(KeyCode, KeyMapping::shiftState(event->modifiers()));
     QWidget::keyPressEvent(event);
+}
+
+// The keys added for the projector. They come after the routing and the score entry have seen the key,
+// which take them for keys without a character, so an entry being typed is left as it was.
+void frmScoreboard::scoreboardKeyDown(int KeyCode, int Shift)
+{
+    using KeyMapping::ScoreboardCommand;
+    switch (KeyMapping::scoreboardCommand(saturate16(KeyCode), saturate16(Shift))) {
+    case ScoreboardCommand::ToggleFullScreen:
+        ToggleFullScreen();
+        break;
+    case ScoreboardCommand::LeaveFullScreen:
+        LeaveFullScreen();
+        break;
+    case ScoreboardCommand::Undo:
+        UndoScoreChange();
+        break;
+    case ScoreboardCommand::Redo:
+        RedoScoreChange();
+        break;
+    case ScoreboardCommand::ToggleBlackout:
+        ToggleBlackout();
+        break;
+    case ScoreboardCommand::None:
+        break;
+    }
+}
+
+void frmScoreboard::ToggleFullScreen()
+{
+    // The window system puts a full-screen window on the screen the window is on; leaving keeps a
+    // maximized window maximized. The resize that follows rebuilds the scoreboard at the new size.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void frmScoreboard::LeaveFullScreen()
+{
+    if (isFullScreen())
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+}
+
+bool frmScoreboard::writeScore(ScoreHistory::DisplayId display, const QString& caption)
+{
+    const int index = static_cast<int>(displayIds.indexOf(display));
+    if (index < 1)
+        return false;
+    nledScore[index]->setCaption(caption);
+    return true;
+}
+
+bool frmScoreboard::UndoScoreChange()
+{
+    return history.undo(
+        [this](auto display, const QString& caption) { return writeScore(display, caption); });
+}
+
+bool frmScoreboard::RedoScoreChange()
+{
+    return history.redo(
+        [this](auto display, const QString& caption) { return writeScore(display, caption); });
+}
+
+void frmScoreboard::ToggleBlackout()
+{
+    picBlackout->setBackColor(model().BackColor);
+    picBlackout->setGeometry(rect());
+    picBlackout->raise();
+    picBlackout->setVisible(!picBlackout->isVisible());
+}
+
+bool frmScoreboard::BlackedOut() const
+{
+    return picBlackout->isVisible();
+}
+
+void frmScoreboard::setPointerRestTime(int milliseconds)
+{
+    pointerTimer->setInterval(milliseconds);
+}
+
+void frmScoreboard::pointerMoved()
+{
+    unsetCursor();
+    if (isFullScreen())
+        pointerTimer->start();
+}
+
+void frmScoreboard::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Every move of the pointer over the window, whichever control lies under it, passes its window
+    // handle first. Installing again only moves the filter to the front.
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
+}
+
+bool frmScoreboard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove && watched == windowHandle())
+        pointerMoved();
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmScoreboard::destroyCell(int n)
@@ -264,6 +398,7 @@ void frmScoreboard::destroyCell(int n)
     picTeamName.removeAt(n);
     lblTeamName.removeAt(n);
     picTeam.removeAt(n);
+    displayIds.removeAt(n);
 }
 
 void frmScoreboard::UpdateForm()
@@ -321,6 +456,7 @@ void frmScoreboard::P3PositionTeamData()
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, background);
     setPalette(windowPalette);
+    picBlackout->setBackColor(settings.BackColor);
 
     QPalette namePalette;
     namePalette.setColor(QPalette::WindowText, toQColor(settings.TextColor));
@@ -331,8 +467,8 @@ void frmScoreboard::P3PositionTeamData()
             continue;
         ++k;
         PictureBox* container = picTeamContainer[k];
-        const CellComposition cell =
-            composeCell(settings, grid.templateDisplay, grid.TH, grid.TW, cellScale, pixelsToTwips(container->width()));
+        const CellComposition cell = composeCell(settings, grid.templateDisplay, grid.TH, grid.TW, cellScale,
+                                                 pixelsToTwips(container->width()));
 
         NumberLED* display = nledScore[k];
         display->setPaddingH(cell.display.PaddingH);
@@ -401,6 +537,7 @@ void frmScoreboard::applyResizeRule()
 void frmScoreboard::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    picBlackout->setGeometry(rect());
     applyResizeRule();
 }
 
@@ -412,6 +549,13 @@ void frmScoreboard::changeEvent(QEvent* event)
         // Restoring a minimized window rebuilds it, even when its size did not change.
         if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
             applyResizeRule();
+        // The pointer hides only over a full-screen scoreboard, and comes back when it is left.
+        if (isFullScreen()) {
+            pointerTimer->start();
+        } else {
+            pointerTimer->stop();
+            unsetCursor();
+        }
     }
 }
 

@@ -11,7 +11,13 @@
 // into AllKeyCode (F1 help, F2 options) and the cells' controls their key-ups into AllKeyUp
 // (releasing NumLock re-applies NumLockForce); key-downs on a score display also go to the score
 // entry.
+//
+// For the projector, a few keys that type no character add to these on every key-down route: F11
+// toggles full screen (Escape leaves it), Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo accepted
+// score changes, Ctrl+B blacks the screen out to the background colour while the scores go on working
+// underneath.
 
+#include "input/ScoreHistory.h"
 #include "scoreboard/modCenterObjects.h"
 
 #include <QPointer>
@@ -19,6 +25,7 @@
 #include <QWidget>
 
 class QLabel;
+class QTimer;
 
 namespace brimley {
 
@@ -59,6 +66,22 @@ public:
     // Brings NumLock to the state NumLockForce asks for.
     void UpdateNumLock();
 
+    // Full screen on the screen the window is on, and back to the window it was.
+    void ToggleFullScreen();
+    void LeaveFullScreen();
+    // Takes back, or makes again, the latest score change of a display that still exists; false when
+    // there was none.
+    bool UndoScoreChange();
+    bool RedoScoreChange();
+    const ScoreHistory& scoreHistory() const { return history; }
+    // Shows the audience only the background colour, or the scoreboard again.
+    void ToggleBlackout();
+    bool BlackedOut() const;
+
+    // Over a full-screen scoreboard the pointer is hidden once it has rested this long.
+    static constexpr int PointerRestTime = 2000; // ms
+    void setPointerRestTime(int milliseconds);
+
     PictureBox* picDrawingArea = nullptr;
     // Control arrays; element 0 is the hidden template, elements 1 to TotalObjs are the cells.
     QVector<PictureBox*> picTeamContainer;
@@ -67,17 +90,24 @@ public:
     QVector<PictureBox*> picTeamName;
     QVector<QLabel*> lblTeamName;
     QVector<PictureBox*> picTeam;
+    // Covers the whole window in the background colour while blacked out.
+    PictureBox* picBlackout = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createTemplates();
     void createCell(int n);
     void connectCellKeys(int n);
     void nledScore_KeyDown(int Index, int KeyCode, int Shift);
+    void scoreboardKeyDown(int KeyCode, int Shift);
+    bool writeScore(ScoreHistory::DisplayId display, const QString& caption);
+    void pointerMoved();
     void destroyCell(int n);
     void applyResizeRule();
     bool drawingAreaUsable() const;
@@ -85,6 +115,12 @@ private:
     int totalObjs = 0;
     double cellScale = 0;
     GridLayout grid;
+
+    // The history's id of every display, parallel to nledScore; ids are never given twice.
+    QVector<ScoreHistory::DisplayId> displayIds;
+    ScoreHistory::DisplayId lastDisplayId = 0;
+    ScoreHistory history;
+    QTimer* pointerTimer = nullptr;
 
     static QPointer<frmScoreboard> theInstance;
 };

@@ -37,6 +37,7 @@ const Qt::KeyboardModifiers NoModifier;
 } // namespace
 
 Q_DECLARE_METATYPE(NativeKey)
+Q_DECLARE_METATYPE(ScoreboardCommand)
 
 class tst_KeyMapping : public QObject
 {
@@ -139,6 +140,39 @@ private slots:
     {
         QFETCH(int, keyCode);
         QCOMPARE(KeyCodeToAsci(static_cast<std::int16_t>(keyCode)), -1);
+    }
+
+    void scoreboardKeysGiveTheirCommandAndNoCharacter_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<ScoreboardCommand>("command");
+        const auto Ctrl = Qt::ControlModifier;
+        const auto Alt = Qt::AltModifier;
+        using C = ScoreboardCommand;
+        QTest::newRow("F11") << int(Qt::Key_F11) << NoModifier << C::ToggleFullScreen;
+        QTest::newRow("Ctrl+F11") << int(Qt::Key_F11) << Qt::KeyboardModifiers(Ctrl) << C::None;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << NoModifier << C::LeaveFullScreen;
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Ctrl) << C::Undo;
+        QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << Qt::KeyboardModifiers(Ctrl) << C::Redo;
+        QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << (Ctrl | Shift) << C::Redo;
+        QTest::newRow("Ctrl+Shift+Y") << int(Qt::Key_Y) << (Ctrl | Shift) << C::None;
+        QTest::newRow("Ctrl+B") << int(Qt::Key_B) << Qt::KeyboardModifiers(Ctrl) << C::ToggleBlackout;
+        QTest::newRow("Z alone") << int(Qt::Key_Z) << NoModifier << C::None;
+        // AltGr arrives as Ctrl+Alt on many systems, and types letters of its own.
+        QTest::newRow("AltGr+Z") << int(Qt::Key_Z) << (Ctrl | Alt) << C::None;
+        QTest::newRow("Alt+F11") << int(Qt::Key_F11) << Qt::KeyboardModifiers(Alt) << C::None;
+    }
+    void scoreboardKeysGiveTheirCommandAndNoCharacter()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(ScoreboardCommand, command);
+        const std::int16_t keyCode = virtualKeyCode(key, modifiers, none());
+        QCOMPARE(scoreboardCommand(keyCode, shiftState(modifiers)), command);
+        // The score entry must not see a character in any of them.
+        if (command != ScoreboardCommand::None)
+            QCOMPARE(KeyCodeToAsci(keyCode), -1);
     }
 };
 

@@ -1,0 +1,49 @@
+#include "input/ScoreHistory.h"
+
+namespace brimley {
+namespace {
+
+// Moves the latest change of a display that still exists from one list to the other, writing the value
+// the step leads to; changes of displays that are gone are dropped.
+bool step(std::vector<ScoreHistory::Change>& from, std::vector<ScoreHistory::Change>& to,
+          const ScoreHistory::Writer& write, bool backwards)
+{
+    while (!from.empty()) {
+        ScoreHistory::Change change = std::move(from.back());
+        from.pop_back();
+        if (write(change.display, backwards ? change.before : change.after)) {
+            to.push_back(std::move(change));
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void ScoreHistory::record(DisplayId display, const QString& before, const QString& after)
+{
+    if (before == after)
+        return;
+    done.push_back(Change{display, before, after});
+    undone.clear();
+}
+
+bool ScoreHistory::undo(const Writer& write)
+{
+    return step(done, undone, write, true);
+}
+
+bool ScoreHistory::redo(const Writer& write)
+{
+    return step(undone, done, write, false);
+}
+
+void RecordingDisplay::setCaption(const QString& caption)
+{
+    const QString before = display.Caption();
+    display.setCaption(caption);
+    history.record(id, before, caption);
+}
+
+} // namespace brimley
