@@ -9,6 +9,7 @@
 #include "led/NumberLED.h"
 #include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
+#include "platform/WindowManager.h"
 #include "scoreboard/CellLayout.h"
 #include "scoreboard/modGrabKeys.h"
 
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -315,15 +317,33 @@ void frmScoreboard::scoreboardKeyDown(int KeyCode, int Shift)
 
 void frmScoreboard::ToggleFullScreen()
 {
-    // The window system puts a full-screen window on the screen the window is on; leaving keeps a
-    // maximized window maximized. The resize that follows rebuilds the scoreboard at the new size.
-    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    if (isFullScreen())
+        LeaveFullScreen();
+    else
+        enterFullScreen();
+}
+
+void frmScoreboard::enterFullScreen()
+{
+    // The window manager puts a full-screen window on the screen the window is on; the resize that
+    // follows rebuilds the scoreboard at the new size. Where no window manager does it, the window
+    // covers its screen itself, before it takes the state: sizing a full-screen window would end it.
+    if (!WindowManager::makesWindowsFullScreen() && screen()) {
+        geometryBeforeFullScreen = geometry();
+        setGeometry(screen()->geometry());
+    }
+    setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 void frmScoreboard::LeaveFullScreen()
 {
-    if (isFullScreen())
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    if (!isFullScreen())
+        return;
+    // A maximized window stays maximized.
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    if (geometryBeforeFullScreen.isValid())
+        setGeometry(geometryBeforeFullScreen);
+    geometryBeforeFullScreen = QRect();
 }
 
 bool frmScoreboard::writeScore(ScoreHistory::DisplayId display, const QString& caption)

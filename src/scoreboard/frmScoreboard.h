@@ -108,6 +108,7 @@ private:
     void scoreboardKeyDown(int KeyCode, int Shift);
     bool writeScore(ScoreHistory::DisplayId display, const QString& caption);
     void pointerMoved();
+    void enterFullScreen();
     void destroyCell(int n);
     void applyResizeRule();
     bool drawingAreaUsable() const;
@@ -121,6 +122,8 @@ private:
     ScoreHistory::DisplayId lastDisplayId = 0;
     ScoreHistory history;
     QTimer* pointerTimer = nullptr;
+    // Where the window was before the program itself made it full screen, where no window manager does.
+    QRect geometryBeforeFullScreen;
 
     static QPointer<frmScoreboard> theInstance;
 };
