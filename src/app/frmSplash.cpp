@@ -118,12 +118,20 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
         makeLabel(frameSplash, "Label2", QStringLiteral("Press ' F2 ' to set Options from the scoreboard."),
                   Qt::AlignLeft, QRect(2640, 1920, 3255, 375));
 
+    // The scoreboard's keys beyond F1 and F2, in the room left between F2's line and the Help button.
+    lblFullScreenKeys = makeLabel(frameSplash, "lblFullScreenKeys",
+                                  QStringLiteral("Press ' F11 ' for full screen, ' Ctrl+B ' to black out."),
+                                  Qt::AlignLeft, QRect(2640, 2145, 3255, 180));
+    lblUndoKeys = makeLabel(frameSplash, "lblUndoKeys",
+                            QStringLiteral("Press ' Ctrl+Z ' to undo a score, ' Ctrl+Y ' to redo it."),
+                            Qt::AlignLeft, QRect(2640, 2325, 3255, 180));
+
     cmdHelp = new QPushButton(QStringLiteral("&Help"), frameSplash);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
     cmdHelp->setGeometry(toPixels(4440, 2520, 1215, 375));
     connect(cmdHelp, &QPushButton::clicked, this, &frmSplash::cmdHelp_Click);
 
-    for (QLabel* label : {lblMadeBy, lblClick, Label1, Label2})
+    for (QLabel* label : {lblMadeBy, lblClick, Label1, Label2, lblFullScreenKeys, lblUndoKeys})
         fitToWidth(label, label->text());
     fitToWidth(cmdHelp, QStringLiteral("Help"), 8);
     showLogo();

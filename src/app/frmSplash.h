@@ -2,8 +2,9 @@
 
 // frmSplash: the window the program starts with. It shows the logo, the program's name and version and
 // how to reach help and the options, and applies the default settings while it loads, so that every
-// window opened after it finds the model filled. A click anywhere on it but its Help button leads on to
-// the options window.
+// window opened after it finds the model filled. Under the F1 and F2 lines, two more lines name the
+// scoreboard's keys for full screen, blackout, undo and redo. A click anywhere on it but its Help button
+// leads on to the options window.
 
 #include <QPointer>
 #include <QWidget>
@@ -37,6 +38,8 @@ public:
     QLabel* lblVersion = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* lblFullScreenKeys = nullptr;
+    QLabel* lblUndoKeys = nullptr;
     QPushButton* cmdHelp = nullptr;
 
 signals:

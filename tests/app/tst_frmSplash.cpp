@@ -42,6 +42,8 @@ private slots:
         QTest::newRow("lblVersion") << "lblVersion" << "Version " BRIMLEY_PROJECT_VERSION << right << QRect(240, 80, 145, 25);
         QTest::newRow("Label1") << "Label1" << "Press ' F1 ' to view Help from the scoreboard." << left << QRect(176, 112, 217, 17);
         QTest::newRow("Label2") << "Label2" << "Press ' F2 ' to set Options from the scoreboard." << left << QRect(176, 128, 217, 25);
+        QTest::newRow("lblFullScreenKeys") << "lblFullScreenKeys" << "Press ' F11 ' for full screen, ' Ctrl+B ' to black out." << left << QRect(176, 143, 217, 12);
+        QTest::newRow("lblUndoKeys") << "lblUndoKeys" << "Press ' Ctrl+Z ' to undo a score, ' Ctrl+Y ' to redo it." << left << QRect(176, 155, 217, 12);
         QTest::newRow("cmdHelp") << "cmdHelp" << "&Help" << 0 << QRect(296, 168, 81, 25);
         // clang-format on
     }
@@ -114,7 +116,8 @@ private slots:
         QTest::newRow("window margin") << "frmSplash" << QPoint(3, 100);
         QTest::newRow("frame") << "frameSplash" << QPoint(200, 190);
         for (const char* name :
-             {"picLogo", "lblName", "lblMadeBy", "lblClick", "lblVersion", "Label1", "Label2"})
+             {"picLogo", "lblName", "lblMadeBy", "lblClick", "lblVersion", "Label1", "Label2", "lblFullScreenKeys",
+              "lblUndoKeys"})
             QTest::newRow(name) << name << QPoint(2, 2);
     }
     void clickAnywhereButHelpGoesToTheOptions()

@@ -621,8 +621,8 @@ private slots:
         }
         for (const char* heading :
              {"Starting Brimley", "The Options window", "The team list", "Scoreboard files",
-              "Going to the scoreboard", "Typing scores", "The function keys F1 and F2", "The NumLock modes",
-              "Tips for a projector"})
+              "Going to the scoreboard", "Typing scores", "The function keys F1 and F2",
+              "Full screen, undo and blackout", "The NumLock modes", "Tips for a projector"})
             QVERIFY2(headings.contains(QLatin1String(heading)), heading);
         QVERIFY(boldRuns > 50);
         QVERIFY(bullets > 30);
