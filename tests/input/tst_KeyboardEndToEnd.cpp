@@ -16,6 +16,7 @@ constexpr int Patience = 20000; // ms; generous, for slow machines and sanitizer
 // The scoreboard's colours with the default settings: red digits on black.
 const QColor LitColour(255, 0, 0);
 const QColor LedBackground(0, 0, 0);
+const QColor Background(0x40, 0x40, 0x40);
 constexpr int Digits = 2;
 
 // The X windows of the visible top-level windows with this exact title.
@@ -95,6 +96,18 @@ private:
     {
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(window.toULongLong());
         return LedReader::read(shot.toImage(), LitColour, LedBackground, Digits);
+    }
+
+    QSize windowSize() { return QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).size(); }
+
+    bool showsOnly(QColor colour)
+    {
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y) != colour)
+                    return false;
+        return !shot.isNull();
     }
 
     QString score()
@@ -192,6 +205,39 @@ private slots:
         XkbProbe::setNumLock(numLock);
         QVERIFY(XDoTool::key(physicalKeys(keys)));
         QTRY_COMPARE_WITH_TIMEOUT(score(), after, Patience);
+    }
+
+    // Full screen with nobody but the program to size it (the private X server runs no window manager),
+    // the blackout as the audience sees it, and undo and redo typed for real.
+    void keysForTheProjector()
+    {
+        clickTheDisplay();
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(XDoTool::key({"space", "4", "2", "Return", "plus", "5", "Return"}));
+        QTRY_COMPARE_WITH_TIMEOUT(score(), QStringLiteral("47"), Patience);
+        QVERIFY(XDoTool::key({"ctrl+z"}));
+        QTRY_COMPARE_WITH_TIMEOUT(score(), QStringLiteral("42"), Patience);
+        QVERIFY(XDoTool::key({"ctrl+y"}));
+        QTRY_COMPARE_WITH_TIMEOUT(score(), QStringLiteral("47"), Patience);
+
+        const QSize windowed = windowSize();
+        QVERIFY(XDoTool::key({"F11"}));
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QTRY_COMPARE_WITH_TIMEOUT(windowSize(), screen, Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(score(), QStringLiteral("47"), Patience);
+
+        // Blacked out, the whole screen is the background colour, and scores go on being typed.
+        QVERIFY(XDoTool::key({"ctrl+b"}));
+        QTRY_VERIFY_WITH_TIMEOUT(showsOnly(Background), Patience);
+        QVERIFY(XDoTool::key({"ctrl+z", "9", "Return"}));
+        QVERIFY(XDoTool::key({"ctrl+b"}));
+        QTRY_COMPARE_WITH_TIMEOUT(score(), QStringLiteral("9"), Patience);
+
+        QVERIFY(XDoTool::key({"Escape"}));
+        QTRY_COMPARE_WITH_TIMEOUT(windowSize(), windowed, Patience);
+        QVERIFY(XDoTool::key({"ctrl+z"}));
+        QTRY_COMPARE_WITH_TIMEOUT(score(), QStringLiteral("42"), Patience);
     }
 
     // Last: the windows opened here take the keyboard from the scoreboard.
