@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QPointer>
 
 #include <algorithm>
@@ -55,10 +56,20 @@ protected:
 
 } // namespace
 
-void start()
+void start(const QString& fileToOpen)
 {
     watchLastWindow();
     frmSplash* splash = frmSplash::instance();
+    if (!fileToOpen.isEmpty()) {
+        // The splash applies the defaults while it loads, so the file is read after it, by the options
+        // window, which shows the file in its caption and tells of a file it cannot read. The path is
+        // made whole now, as the file dialog gives it, before anything can change the current folder.
+        const QString path = QFileInfo(fileToOpen).absoluteFilePath();
+        QObject::connect(splash, &frmSplash::wentToOptions, splash, [path] {
+            if (frmOptions::exists())
+                FileCommands::OpenPath(*frmOptions::instance(), path);
+        });
+    }
     splash->show();
     splash->raise();
     splash->activateWindow();

@@ -3,13 +3,17 @@
 // How the windows reach each other. Every window is a single instance for the whole run, created on
 // first use; showing one makes it visible and brings it to the front.
 
+#include <QString>
+
 #include <functional>
 
 namespace brimley::Navigation {
 
 // Starts the program: shows the splash window, which leads on to the options window, and keeps watch
-// over the program's last window (below). The program ends when its last window closes.
-void start();
+// over the program's last window (below). The program ends when its last window closes. A file given
+// (from the command line: a scoreboard file opened from the desktop) is opened in the options window
+// when the splash leads on to it, as File, Open opens a file.
+void start(const QString& fileToOpen = QString());
 
 // From now on, a window that closes as the program's last open window while there are unsaved changes
 // first asks the closing save prompt: Cancel, or a save that did not happen, keeps it open. The options

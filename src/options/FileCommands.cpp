@@ -120,17 +120,23 @@ void Open(frmOptions& window)
     const std::optional<QString> path = window.showOpenDialog(QLatin1String(OpenFilter), true);
     if (!path || path->isEmpty() || !QFileInfo::exists(*path))
         return;
+    OpenPath(window, *path);
+}
+
+bool OpenPath(frmOptions& window, const QString& path)
+{
     // Read into a fresh model first: a file that cannot be read leaves everything as it was.
-    const ScoreboardFile::Result opened = ScoreboardFile::OpenFile(*path);
+    const ScoreboardFile::Result opened = ScoreboardFile::OpenFile(path);
     if (!opened) {
         Dialogs::tell(&window, QStringLiteral("Open"),
-                      QStringLiteral("The file could not be opened") + LineBreak + *path + LineBreak +
+                      QStringLiteral("The file could not be opened") + LineBreak + path + LineBreak +
                           opened.reason + LineBreak + QStringLiteral("Nothing has been changed."));
-        return;
+        return false;
     }
     window.setWindowTitle(caption(model().CurrentFile));
     window.VarsToOptions();
     window.UpdatePreview();
+    return true;
 }
 
 } // namespace brimley::FileCommands

@@ -44,5 +44,11 @@ void New(frmOptions& window);
 // nothing.
 void Open(frmOptions& window);
 
+// The part of File, Open after its dialog, for a file chosen elsewhere (on the command line): the
+// file's settings and teams replace the current ones and its path becomes the caption. A file that
+// cannot be read, or is missing, is told to the operator and changes nothing. Returns whether the file
+// was opened.
+bool OpenPath(frmOptions& window, const QString& path);
+
 } // namespace FileCommands
 } // namespace brimley

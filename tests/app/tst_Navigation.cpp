@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/frmHelp.h"
 #include "app/frmSplash.h"
+#include "options/FileCommands.h"
 #include "options/ScoreboardFile.h"
 #include "options/frmOptions.h"
 #include "platform/Dialogs.h"
@@ -48,9 +49,9 @@ private:
 
     // The path of a quiz host: start, click the splash, go to the scoreboard answering the save
     // prompt with No when it comes.
-    void startAndClickTheSplash()
+    void startAndClickTheSplash(const QString& fileToOpen = {})
     {
-        Navigation::start();
+        Navigation::start(fileToOpen);
         QVERIFY(QTest::qWaitForWindowExposed(frmSplash::instance()));
         QTest::mouseClick(frmSplash::instance(), Qt::LeftButton, {}, QPoint(10, 10));
         QTRY_VERIFY(!frmSplash::exists());
@@ -109,6 +110,65 @@ private slots:
         QCOMPARE(openWindows(), QStringList({"frmHelp", "frmOptions"}));
         QCOMPARE(frmOptions::instance()->lstTeams->item(0)->text(), QStringLiteral("Team 1"));
         QCOMPARE(frmOptions::instance()->lstTeams->count(), 1);
+    }
+
+    void aFileNamedAtStartOpensWithTheOptionsWindow()
+    {
+        model().Teams = {{"Red", {}, FlagTrue}, {"Blue", {}, FlagFalse}};
+        model().DigitsWide = 3;
+        model().CurrentFile = dir.filePath("quiz.brm");
+        QVERIFY(ScoreboardFile::SaveFile());
+        model() = Settings{};
+
+        // Named as a shell names it, relative to the folder the program starts in.
+        const QString startFolder = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        Navigation::start("quiz.brm");
+        QDir::setCurrent(startFolder);
+        // Until the splash is clicked the program is as ever.
+        QCOMPARE(model(), Settings{});
+
+        startAndClickTheSplash();
+        frmOptions* options = frmOptions::instance();
+        QCOMPARE(options->windowTitle(), "Brimley - " + dir.filePath("quiz.brm"));
+        QCOMPARE(model().CurrentFile, dir.filePath("quiz.brm"));
+        QCOMPARE(model().DigitsWide, 3);
+        QCOMPARE(options->lstTeams->count(), 2);
+        QCOMPARE(options->lstTeams->item(1)->text(), QStringLiteral("Blue"));
+        QCOMPARE(optionsState().FileChanged, FlagFalse);
+        QVERIFY(Testing::shown().isEmpty());
+    }
+
+    void aFileNamedAtStartThatCannotBeReadIsToldAsOpenTellsIt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("openTakesIt"); // File, Open's dialog refuses a missing file
+        QTest::newRow("missing") << "absent.brm" << false;
+        QTest::newRow("a folder") << "folder.brm" << true;
+    }
+    void aFileNamedAtStartThatCannotBeReadIsToldAsOpenTellsIt()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, openTakesIt);
+        QVERIFY(QDir(dir.path()).mkpath("folder.brm"));
+        const QString path = dir.filePath(name);
+
+        startAndClickTheSplash(path);
+        QCOMPARE(Testing::shown().size(), 1);
+        const Testing::Shown told = Testing::shown().first();
+        QCOMPARE(told.kind, Testing::Shown::Message);
+        QCOMPARE(told.title, QStringLiteral("Open"));
+        QVERIFY2(told.text.startsWith("The file could not be opened\r" + path + "\r"), qPrintable(told.text));
+        QVERIFY(told.text.endsWith("\rNothing has been changed."));
+        // Nothing changed: the defaults, no file open.
+        QCOMPARE(frmOptions::instance()->windowTitle(), QStringLiteral("Brimley"));
+        QCOMPARE(model(), Settings{});
+
+        if (openTakesIt) {
+            Testing::queueFile(path);
+            FileCommands::Open(*frmOptions::instance());
+            QCOMPARE(Testing::shown().last().text, told.text);
+        }
     }
 
     void theProgramEndsWhenItsLastWindowCloses_data()
