@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+
+#include <utility>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -284,6 +286,7 @@ void frmScoreboard::keyPressEvent(QKeyEvent* event)
     // Reached when no control of the window has the focus (or one passed the key on): the window
     // answers key-downs only.
     const std::int16_t KeyCode = KeyMapping::virtualKeyCode(*event);
+    keyPressRepeats = event->isAutoRepeat();
     AllKeyCode(KeyCode);
     scoreboardKeyDown(KeyCode, KeyMapping::shiftState(event->modifiers()));
     QWidget::keyPressEvent(event);
@@ -294,7 +297,12 @@ void frmScoreboard::keyPressEvent(QKeyEvent* event)
 void frmScoreboard::scoreboardKeyDown(int KeyCode, int Shift)
 {
     using KeyMapping::ScoreboardCommand;
-    switch (KeyMapping::scoreboardCommand(saturate16(KeyCode), saturate16(Shift))) {
+    const ScoreboardCommand command = KeyMapping::scoreboardCommand(saturate16(KeyCode), saturate16(Shift));
+    // A key held down repeats; a toggle must not flicker the projector on and off while it is held.
+    const bool repeated = std::exchange(keyPressRepeats, false);
+    if (repeated && (command == ScoreboardCommand::ToggleFullScreen || command == ScoreboardCommand::ToggleBlackout))
+        return;
+    switch (command) {
     case ScoreboardCommand::ToggleFullScreen:
         ToggleFullScreen();
         break;
@@ -395,7 +403,7 @@ void frmScoreboard::pointerMoved()
 void frmScoreboard::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Every move of the pointer over the window, whichever control lies under it, passes its window
+    // Every move of the pointer and every key press, whichever control they go to, pass the window
     // handle first. Installing again only moves the filter to the front.
     if (QWindow* handle = windowHandle())
         handle->installEventFilter(this);
@@ -405,6 +413,8 @@ bool frmScoreboard::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove && watched == windowHandle())
         pointerMoved();
+    if (event->type() == QEvent::KeyPress && watched == windowHandle())
+        keyPressRepeats = static_cast<QKeyEvent*>(event)->isAutoRepeat();
     return QWidget::eventFilter(watched, event);
 }
 

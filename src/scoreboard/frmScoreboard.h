@@ -121,6 +121,8 @@ private:
     QVector<ScoreHistory::DisplayId> displayIds;
     ScoreHistory::DisplayId lastDisplayId = 0;
     ScoreHistory history;
+    // Whether the key press being handled is the keyboard's repetition of a held key.
+    bool keyPressRepeats = false;
     QTimer* pointerTimer = nullptr;
     // Where the window was before the program itself made it full screen, where no window manager does.
     QRect geometryBeforeFullScreen;

@@ -378,6 +378,25 @@ private slots:
         QVERIFY(!onlyColour(Qt::black));
     }
 
+    void holdingAToggleKeyDoesNotRepeatTheToggle()
+    {
+        // Key presses reach the controls through the window, which is where the keyboard's own
+        // repetitions of a held key are told apart.
+        display(2)->setFocus();
+        const auto press = [this](bool repeated) {
+            QKeyEvent event(QEvent::KeyPress, Qt::Key_B, Qt::ControlModifier, QString(), repeated);
+            QCoreApplication::sendEvent(window->windowHandle(), &event);
+        };
+        press(false);
+        QVERIFY(window->BlackedOut());
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            press(true);
+            QVERIFY(window->BlackedOut());
+        }
+        press(false);
+        QVERIFY(!window->BlackedOut());
+    }
+
     void f11TogglesFullScreenAndTheRebuildFollows_data()
     {
         QTest::addColumn<Qt::WindowStates>("startState");
