@@ -4,6 +4,8 @@
 #include "app/Numbers.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/RtfReader.h"
+#include "platform/TwipsPlacement.h"
+#include "platform/WindowEvents.h"
 
 #include <QFileInfo>
 #include <QResizeEvent>
@@ -43,22 +45,6 @@ const QString frmHelp::UnreadableFileMessage =
     QStringLiteral("Help file cannot be read.  Please reinstall the program.");
 const QString frmHelp::TooLongFileMessage =
     QStringLiteral("The rest of the help file is too long to be shown.");
-
-QPointer<frmHelp> frmHelp::theInstance;
-
-frmHelp* frmHelp::instance()
-{
-    if (!theInstance) {
-        theInstance = new frmHelp;
-        theInstance->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return theInstance;
-}
-
-bool frmHelp::exists()
-{
-    return !theInstance.isNull();
-}
 
 QString frmHelp::helpFilePath()
 {
@@ -151,10 +137,7 @@ void frmHelp::applyResizeRule()
     if (wanted != outer)
         resize(wanted - borders);
 
-    const int left = twipsToPixels(layout.viewer.left());
-    const int top = twipsToPixels(layout.viewer.top());
-    rtbHelp->setGeometry(left, top, twipsToPixels(layout.viewer.right()) - left,
-                         twipsToPixels(layout.viewer.bottom()) - top);
+    rtbHelp->setGeometry(TwipsPlacement::toPixels(layout.viewer));
     rtbHelp->setLineWrapColumnOrWidth(std::max(1, twipsToPixels(layout.wrapWidth)));
     rtbHelp->viewport()->update();
 }
@@ -168,11 +151,8 @@ void frmHelp::resizeEvent(QResizeEvent* event)
 void frmHelp::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
-        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-        if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
-            applyResizeRule();
-    }
+    if (WindowEvents::restoredFromMinimized(this, event))
+        applyResizeRule();
 }
 
 } // namespace brimley

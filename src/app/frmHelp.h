@@ -5,7 +5,8 @@
 // the whole run: showing it again only brings it to the front, and closing it discards the document,
 // so that the next showing reads the file afresh.
 
-#include <QPointer>
+#include "platform/SingleWindow.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -13,15 +14,11 @@ class QTextBrowser;
 
 namespace brimley {
 
-class frmHelp : public QWidget
+class frmHelp : public QWidget, public SingleWindow<frmHelp>
 {
     Q_OBJECT
 
 public:
-    // The one help window of the program, created (and its document loaded) on first use.
-    static frmHelp* instance();
-    static bool exists();
-
     // The help document: "brimleyhelpfile.rtf" in the program's folder.
     static QString helpFilePath();
     // Tests point the window at another file, or at one that does not exist; an empty path goes back
@@ -45,8 +42,6 @@ protected:
 private:
     void loadDocument();
     void applyResizeRule();
-
-    static QPointer<frmHelp> theInstance;
 };
 
 } // namespace brimley

@@ -5,6 +5,7 @@
 #include "app/Numbers.h"
 #include "app/Settings.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/TwipsPlacement.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -26,14 +27,6 @@ constexpr int ClientHeight = 3255;
 // The credit line under the program's name.
 const char* const CreditText = "by the Brimley team";
 
-QRect toPixels(int left, int top, int width, int height)
-{
-    // Both edges are rounded, so neighbouring controls never overlap or leave a stray pixel between them.
-    const int x = twipsToPixels(left);
-    const int y = twipsToPixels(top);
-    return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
-}
-
 QFont timesNewRoman(double points)
 {
     QFont font;
@@ -51,7 +44,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, Qt::Al
     label->setObjectName(QString::fromLatin1(name));
     // Texts start at the top of their box, whatever height it has.
     label->setAlignment(alignment | Qt::AlignTop);
-    label->setGeometry(toPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setGeometry(TwipsPlacement::toPixels(twips));
     return label;
 }
 
@@ -68,22 +61,6 @@ void fitToWidth(QWidget* widget, const QString& text, int margin = 0)
 
 } // namespace
 
-QPointer<frmSplash> frmSplash::theInstance;
-
-frmSplash* frmSplash::instance()
-{
-    if (!theInstance) {
-        theInstance = new frmSplash;
-        theInstance->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return theInstance;
-}
-
-bool frmSplash::exists()
-{
-    return !theInstance.isNull();
-}
-
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
@@ -92,12 +69,12 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 
     picLogo = new QLabel(this);
     picLogo->setObjectName(QStringLiteral("picLogo"));
-    picLogo->setGeometry(toPixels(280, 960, 2355, 1860));
+    picLogo->setGeometry(TwipsPlacement::toPixels(280, 960, 2355, 1860));
 
     frameSplash = new QFrame(this);
     frameSplash->setObjectName(QStringLiteral("frameSplash"));
     frameSplash->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frameSplash->setGeometry(toPixels(120, 0, 6000, 3120));
+    frameSplash->setGeometry(TwipsPlacement::toPixels(120, 0, 6000, 3120));
     // The logo lies over the frame without belonging to it.
     picLogo->raise();
 
@@ -128,7 +105,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 
     cmdHelp = new QPushButton(QStringLiteral("&Help"), frameSplash);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-    cmdHelp->setGeometry(toPixels(4440, 2520, 1215, 375));
+    cmdHelp->setGeometry(TwipsPlacement::toPixels(4440, 2520, 1215, 375));
     connect(cmdHelp, &QPushButton::clicked, this, &frmSplash::cmdHelp_Click);
 
     for (QLabel* label : {lblMadeBy, lblClick, Label1, Label2, lblFullScreenKeys, lblUndoKeys})

@@ -6,7 +6,8 @@
 // scoreboard's keys for full screen, blackout, undo and redo. A click anywhere on it but its Help button
 // leads on to the options window.
 
-#include <QPointer>
+#include "platform/SingleWindow.h"
+
 #include <QWidget>
 
 class QFrame;
@@ -15,15 +16,11 @@ class QPushButton;
 
 namespace brimley {
 
-class frmSplash : public QWidget
+class frmSplash : public QWidget, public SingleWindow<frmSplash>
 {
     Q_OBJECT
 
 public:
-    // The one splash window of the program, created on first use.
-    static frmSplash* instance();
-    static bool exists();
-
     explicit frmSplash(QWidget* parent = nullptr);
     ~frmSplash() override;
 
@@ -53,8 +50,6 @@ protected:
 private:
     void cmdHelp_Click();
     void showLogo();
-
-    static QPointer<frmSplash> theInstance;
 };
 
 } // namespace brimley

@@ -65,22 +65,6 @@ Flag checkFlag(const QListWidgetItem* item)
 
 } // namespace
 
-QPointer<frmOptions> frmOptions::theInstance;
-
-frmOptions* frmOptions::instance()
-{
-    if (!theInstance) {
-        theInstance = new frmOptions;
-        theInstance->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return theInstance;
-}
-
-bool frmOptions::exists()
-{
-    return !theInstance.isNull();
-}
-
 frmOptions::frmOptions(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmOptions"));

@@ -7,12 +7,12 @@
 // closed; what must outlive it (FileChanged, CurTeamSelected, UnloadDoNotAskToSave) is kept in
 // optionsState(), and the settings themselves in model().
 
+#include "platform/SingleWindow.h"
 #include "app/Settings.h"
 #include "led/NumberLED.h"
 #include "options/PreviewLayout.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <optional>
 
 class QAction;
@@ -31,15 +31,11 @@ class OptionButton;
 class PictureBox;
 class VerticalSpinner;
 
-class frmOptions : public QMainWindow
+class frmOptions : public QMainWindow, public SingleWindow<frmOptions>
 {
     Q_OBJECT
 
 public:
-    // The one options window, created (and filled from the model) on first use after each close.
-    static frmOptions* instance();
-    static bool exists();
-
     explicit frmOptions(QWidget* parent = nullptr);
     ~frmOptions() override;
 
@@ -224,8 +220,6 @@ private:
     bool editingRows = false;
     QString lastDialogPath;
     PreviewLayout::Placement previewPlacement;
-
-    static QPointer<frmOptions> theInstance;
 };
 
 } // namespace brimley

@@ -9,6 +9,8 @@
 #include "led/NumberLED.h"
 #include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
+#include "platform/TwipsPlacement.h"
+#include "platform/WindowEvents.h"
 #include "platform/WindowManager.h"
 #include "scoreboard/CellLayout.h"
 #include "scoreboard/modGrabKeys.h"
@@ -27,23 +29,12 @@
 namespace brimley {
 namespace {
 
+using TwipsPlacement::toPixels;
+
 // Initial geometry, in twips: the window's client area and the drawing area inside it.
 constexpr int InitialClientWidth = 11835;
 constexpr int InitialClientHeight = 8415;
 constexpr QRect InitialDrawingArea(120, 120, 11595, 8160);
-
-QRect toPixels(double left, double top, double width, double height)
-{
-    // Both edges are rounded, so neighbouring controls never overlap or leave a stray pixel between them.
-    const int x = twipsToPixels(left);
-    const int y = twipsToPixels(top);
-    return QRect(x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y);
-}
-
-QRect toPixels(const QRectF& twips)
-{
-    return toPixels(twips.x(), twips.y(), twips.width(), twips.height());
-}
 
 // The picture a new cell shows until its team's picture replaces it: a small team badge.
 QImage builtInTeamIcon()
@@ -92,22 +83,6 @@ void takeFocusOnClick(QWidget* widget)
 }
 
 } // namespace
-
-QPointer<frmScoreboard> frmScoreboard::theInstance;
-
-frmScoreboard* frmScoreboard::instance()
-{
-    if (!theInstance) {
-        theInstance = new frmScoreboard;
-        theInstance->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    return theInstance;
-}
-
-bool frmScoreboard::exists()
-{
-    return !theInstance.isNull();
-}
 
 frmScoreboard::frmScoreboard(QWidget* parent) : QWidget(parent)
 {
@@ -574,11 +549,10 @@ void frmScoreboard::resizeEvent(QResizeEvent* event)
 void frmScoreboard::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    // Restoring a minimized window rebuilds it, even when its size did not change.
+    if (WindowEvents::restoredFromMinimized(this, event))
+        applyResizeRule();
     if (event->type() == QEvent::WindowStateChange) {
-        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-        // Restoring a minimized window rebuilds it, even when its size did not change.
-        if (change->oldState().testFlag(Qt::WindowMinimized) && !isMinimized())
-            applyResizeRule();
         // The pointer hides only over a full-screen scoreboard, and comes back when it is left.
         if (isFullScreen()) {
             pointerTimer->start();

@@ -18,9 +18,9 @@
 // underneath.
 
 #include "input/ScoreHistory.h"
+#include "platform/SingleWindow.h"
 #include "scoreboard/modCenterObjects.h"
 
-#include <QPointer>
 #include <QVector>
 #include <QWidget>
 
@@ -33,15 +33,11 @@ class ImageBox;
 class NumberLED;
 class PictureBox;
 
-class frmScoreboard : public QWidget
+class frmScoreboard : public QWidget, public SingleWindow<frmScoreboard>
 {
     Q_OBJECT
 
 public:
-    // The one scoreboard window of the program, created on first use.
-    static frmScoreboard* instance();
-    static bool exists();
-
     explicit frmScoreboard(QWidget* parent = nullptr);
     ~frmScoreboard() override;
 
@@ -126,8 +122,6 @@ private:
     QTimer* pointerTimer = nullptr;
     // Where the window was before the program itself made it full screen, where no window manager does.
     QRect geometryBeforeFullScreen;
-
-    static QPointer<frmScoreboard> theInstance;
 };
 
 } // namespace brimley

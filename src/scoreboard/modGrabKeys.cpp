@@ -3,6 +3,7 @@
 #include "app/Numbers.h"
 #include "input/NumLockForcing.h"
 #include "platform/ImageBox.h"
+#include "platform/TwipsPlacement.h"
 #include "scoreboard/PictureCache.h"
 #include "scoreboard/PictureFit.h"
 
@@ -11,13 +12,6 @@
 
 namespace brimley::modGrabKeys {
 namespace {
-
-QRect toPixels(const QRectF& twips)
-{
-    const int left = twipsToPixels(twips.left());
-    const int top = twipsToPixels(twips.top());
-    return QRect(left, top, twipsToPixels(twips.right()) - left, twipsToPixels(twips.bottom()) - top);
-}
 
 QSize screenLimit(const QWidget* widget)
 {
@@ -42,7 +36,7 @@ void ShowTeamPicture(ImageBox* image, QWidget* container, const QString& path)
         if (const auto own = cache.ownSize(path)) {
             const QSizeF containerTwips(pixelsToTwips(container->width()), pixelsToTwips(container->height()));
             const QSizeF ownTwips(pixelsToTwips(own->width()), pixelsToTwips(own->height()));
-            const QRect place = toPixels(PictureFit::fit(ownTwips, containerTwips));
+            const QRect place = TwipsPlacement::toPixels(PictureFit::fit(ownTwips, containerTwips));
             const qreal ratio = image->devicePixelRatioF();
             const QImage decoded = cache.image(path, (QSizeF(place.size()) * ratio).toSize(), screenLimit(image));
             // A file that does not decode is treated like a missing one: the previous picture stays.
