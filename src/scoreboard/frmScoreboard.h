@@ -99,6 +99,7 @@ protected:
 private:
     void createTemplates();
     void createCell(int n);
+    void connectDrawingAreaKeys();
     void connectCellKeys(int n);
     void nledScore_KeyDown(int Index, int KeyCode, int Shift);
     void scoreboardKeyDown(int KeyCode, int Shift);
