@@ -1,7 +1,10 @@
-#include "app/Colours.h"
-#include "app/Navigation.h"
+// The options window: its controls, preview, team list and file commands. The test answers every dialog.
+
 #include "app/Settings.h"
 #include "led/NumberLED.h"
+#include "options/FileCommands.h"
+#include "options/PreviewLayout.h"
+#include "options/ScoreboardFile.h"
 #include "options/frmOptions.h"
 #include "platform/Dialogs.h"
 #include "platform/ImageBox.h"
@@ -15,75 +18,71 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace brimley;
 namespace Testing = brimley::Dialogs::Testing;
-
-Q_DECLARE_METATYPE(brimley::Settings)
+using Dialogs::Answer;
+using ScoreboardFile::fileBytes;
 
 namespace {
 
 const QString Ball = QStringLiteral(BRIMLEY_SOURCE_DIR "/resources/Basketball.gif");
+const QByteArray OldContent(3000, '#'); // longer than any file a test saves
 
-Settings withTeams(const QVector<Team>& teams)
+QByteArray contentOf(const QString& path)
 {
-    Settings settings;
-    settings.Teams = teams;
-    return settings;
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-// Rows and teams written as "name+" (checked, shown) or "name-".
+// What the dialogs showed, in order: "Question SaveFile Beep Question".
+QString shownKinds()
+{
+    static const QStringList names{"Question", "Message", "OpenFile", "SaveFile", "Colour", "Beep"};
+    QStringList kinds;
+    for (const Testing::Shown& shown : Testing::shown())
+        kinds << names[shown.kind];
+    return kinds.join(' ');
+}
+
+// A model with the settings lines a file would hold ("DigitsWide:7\r\nSpacing:1") and the given teams.
+Settings settings(const QByteArray& lines, const QVector<Team>& teams = {Settings::defaultTeam()},
+                  const QString& currentFile = {})
+{
+    Settings s;
+    ScoreboardFile::readBytes(lines + "\r\n---Team Data---\r\n", s);
+    s.Teams = teams;
+    s.CurrentFile = currentFile;
+    return s;
+}
+// Two set-ups that differ from the defaults and from each other everywhere a command could lose them.
+Settings quizSettings(const QString& file)
+{
+    return settings("Spacing:3", {{"Quiz A", {}, FlagTrue}, {"Quiz B", {}, FlagFalse}}, file);
+}
+Settings otherSettings(const QString& file)
+{
+    return settings("DigitsWide:3", {{"Other 1", {}, FlagTrue}, {"Other 2", {}, FlagFalse}}, file);
+}
+
+// The rows written as "name+" (checked) or "name-", if the model's teams read the same (shown or hidden).
 QStringList rows(const QListWidget* list)
 {
-    QStringList result;
+    QStringList rows, teams;
     for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text() + (list->item(i)->checkState() == Qt::Checked ? "+" : "-");
-    return result;
-}
-
-QStringList teams()
-{
-    QStringList result;
+        rows << list->item(i)->text() + (list->item(i)->checkState() == Qt::Checked ? "+" : "-");
     for (const Team& team : model().Teams)
-        result << team.TeamName + (team.TeamShown == FlagTrue ? "+" : "-");
-    return result;
-}
-
-std::int16_t& spinnerSetting(const QString& spinner)
-{
-    Settings& settings = model();
-    return spinner == "vsDigitsWide" ? settings.DigitsWide
-           : spinner == "vsHPadding" ? settings.HPadding
-           : spinner == "vsVPadding" ? settings.VPadding
-                                     : settings.Spacing;
-}
-
-// A point on one of a spinner's arrows, which take its top and bottom ends.
-QPoint arrowCentre(const QScrollBar* bar, bool upper)
-{
-    return QPoint(bar->width() / 2, upper ? 3 : bar->height() - 4);
-}
-
-QPoint checkBoxCentre(const QListWidget* list, int row)
-{
-    QStyleOptionViewItem option;
-    option.initFrom(list->viewport());
-    option.rect = list->visualItemRect(list->item(row));
-    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
-    option.text = list->item(row)->text();
-    return list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list).center();
+        teams << team.TeamName + (team.TeamShown == FlagTrue ? "+" : "-");
+    return rows == teams ? rows : rows << "but the model has" << teams;
 }
 
 } // namespace
 
-// Rows and model agree, the row is selected and the options count as changed; then a fresh start.
+// Rows and teams read as given, the row is selected and the options count as changed; then a fresh start.
 #define VERIFY_TEAMS(selected, ...)                                                                          \
     do {                                                                                                     \
         QCOMPARE(rows(window->lstTeams), QStringList({__VA_ARGS__}));                                        \
-        QCOMPARE(teams(), QStringList({__VA_ARGS__}));                                                       \
         QCOMPARE(optionsState().CurTeamSelected, selected);                                                  \
         QCOMPARE(window->lstTeams->currentRow(), selected);                                                  \
         QCOMPARE(window->txtTeamName->text(), model().Teams[selected].TeamName);                             \
@@ -97,6 +96,9 @@ class tst_frmOptions : public QObject
 
 private:
     frmOptions* window = nullptr;
+    std::optional<QTemporaryDir> dir;
+    QString quizFile;  // holds OldContent
+    QString otherFile; // holds otherSettings()
 
     bool open(const Settings& settings = Settings{}, Flag fileChanged = FlagFalse)
     {
@@ -106,12 +108,12 @@ private:
         window->show();
         return QTest::qWaitForWindowExposed(window);
     }
+    QString path(const QString& name) { return name.isEmpty() ? QString() : dir->filePath(name); }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void clickRow(int row, Qt::KeyboardModifiers modifiers = {})
+    void verifyTheWindowShowsTheModel()
     {
-        QListWidget* list = window->lstTeams;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualItemRect(list->item(row)).center());
+        QCOMPARE(window->windowTitle(), FileCommands::caption(model().CurrentFile));
+        QVERIFY(!rows(window->lstTeams).contains("but the model has"));
     }
 
 private slots:
@@ -121,6 +123,12 @@ private slots:
         Testing::reset();
         SetDefaults();
         optionsState() = OptionsWindowState{};
+        QVERIFY(dir.emplace().isValid());
+        quizFile = path("quiz.brm");
+        otherFile = path("other.brm");
+        QFile quiz(quizFile), other(otherFile);
+        QVERIFY(quiz.open(QIODevice::WriteOnly) && quiz.write(OldContent) == OldContent.size());
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write(fileBytes(otherSettings({}))) > 0);
     }
     void cleanup()
     {
@@ -133,158 +141,89 @@ private slots:
 
     void fillingTheControlsChangesNeitherModelNorFileChanged_data()
     {
-        QTest::addColumn<Settings>("settings");
-        QTest::addColumn<Flag>("fileChanged");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("buttons");
-        QTest::addColumn<QString>("spinners");
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QString>("previewPaddings");
-
-        const QString defaultButtons = "optNormal otnImageRight otnNameTop";
-        // With the defaults no spinner moves, so the display keeps its own paddings.
-        QTest::newRow("defaults") << Settings{} << FlagFalse << "Brimley" << defaultButtons << "2 6 6 8"
-                                  << "2 6 6 8"
-                                  << "55 100 120";
-        Settings padded;
-        padded.HPadding = 10;
-        QTest::newRow("horizontal padding 10, unsaved changes")
-            << padded << FlagTrue << "Brimley" << defaultButtons << "2 10 6 8"
-            << "2 10 6 8"
-            << "150 100 120";
-        Settings changed;
-        changed.CurrentFile = "/home/quiz/finals.brm";
-        changed.NumLockForce = NumLockKeepOff;
-        changed.PosNameToScore = SideBottom;
-        changed.PosImgToScore = SideNone;
-        changed.DigitsWide = 4;
-        changed.HPadding = 0;
-        changed.VPadding = 20;
-        changed.Spacing = 1;
-        QTest::newRow("every setting changed") << changed << FlagFalse << "Brimley - /home/quiz/finals.brm"
-                                               << "optKeepOff otnImageNone otnNameBottom"
-                                               << "4 0 20 1"
-                                               << "4 0 20 1"
-                                               << "0 300 15";
-        // A hand-edited file: the spinners go as far as they can, the settings stay as they are.
-        Settings outOfRange;
-        outOfRange.NumLockForce = 5;
-        outOfRange.PosNameToScore = 9;
-        outOfRange.PosImgToScore = SideTop;
-        outOfRange.DigitsWide = 7;
-        outOfRange.HPadding = 40;
-        outOfRange.VPadding = -3;
-        outOfRange.Spacing = 32767;
-        QTest::newRow("out of range") << outOfRange << FlagFalse << "Brimley"
-                                      << "otnImageRight otnNameTop"
-                                      << "4 20 0 20"
-                                      << "7 40 -3 32767"
-                                      << "600 -45 32767";
+        QTest::addColumn<QByteArray>("lines");
+        // The option buttons selected, each spinner and its value box, the preview's paddings in twips.
+        QTest::addColumn<QString>("shown");
+        // clang-format off
+        QTest::newRow("every setting changed")
+            << QByteArray("NumLockForce:2\r\nPosNameToScore:Bottom\r\nPosImgToScore:None\r\n"
+                          "DigitsWide:4\r\nHPadding:0\r\nVPadding:20\r\nSpacing:1")
+            << "optKeepOff otnImageNone otnNameBottom 4/4 0/0 20/20 1/1 0 300 15";
+        // A hand-edited file: the spinners go as far as they can, the value boxes and the preview show
+        // the settings, which stay as they are.
+        QTest::newRow("out of range")
+            << QByteArray("NumLockForce:5\r\nDigitsWide:7\r\nHPadding:40\r\nVPadding:-3\r\nSpacing:32767")
+            << "otnImageRight otnNameTop 4/7 20/40 0/-3 20/32767 600 -45 32767";
+        // clang-format on
     }
     void fillingTheControlsChangesNeitherModelNorFileChanged()
     {
-        QFETCH(Settings, settings);
-        QFETCH(Flag, fileChanged);
-        QVERIFY(open(settings, fileChanged));
-        QCOMPARE(model(), settings);
-        QCOMPARE(optionsState().FileChanged, fileChanged);
-        QTEST(window->windowTitle(), "title");
-        QStringList checked;
+        QFETCH(QByteArray, lines);
+        const Settings s = settings(lines, {{"A", {}, FlagTrue}, {"B", {}, FlagFalse}}, "/quiz/finals.brm");
+        QVERIFY(open(s));
+        QCOMPARE(model(), s);
+        QCOMPARE(optionsState().FileChanged, FlagFalse);
+        verifyTheWindowShowsTheModel();
+        QStringList shown;
         for (const OptionButton* button : window->findChildren<OptionButton*>())
             if (button->isChecked())
-                checked << button->objectName();
-        checked.sort();
-        QTEST(checked.join(' '), "buttons");
-        QStringList spinners;
-        QStringList boxes;
-        for (const char* name : {"DigitsWide", "HPadding", "VPadding", "Spacing"}) {
-            spinners << QString::number(window->findChild<VerticalSpinner*>(QString("vs") + name)->Value());
-            boxes << window->findChild<QLabel*>(QString("lbl") + name)->text();
-        }
-        QTEST(spinners.join(' '), "spinners");
-        QTEST(boxes.join(' '), "boxes");
-        const NumberLED* display = window->nledPreview;
-        QTEST(QString("%1 %2 %3").arg(display->PaddingH()).arg(display->PaddingV()).arg(display->PaddingI()),
-              "previewPaddings");
-        QCOMPARE(rows(window->lstTeams), teams());
-    }
+                shown << button->objectName();
+        shown.sort();
+        for (const QString name : {"DigitsWide", "HPadding", "VPadding", "Spacing"})
+            shown << QString::number(window->findChild<VerticalSpinner*>("vs" + name)->Value()) + "/" +
+                         window->findChild<QLabel*>("lbl" + name)->text();
+        const NumberLED* led = window->nledPreview;
+        shown << QString("%1 %2 %3").arg(led->PaddingH()).arg(led->PaddingV()).arg(led->PaddingI());
+        QTEST(shown.join(' '), "shown");
 
-    void spinnersWriteTheirSettingAndPaddingToThePreview_data()
-    {
-        QTest::addColumn<QString>("spinner");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<bool>("upper");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("previewTwips"); // -1: the preview stays as it was
-        QTest::newRow("digits up") << "vsDigitsWide" << 2 << true << 3 << -1;
-        QTest::newRow("digits up at 4") << "vsDigitsWide" << 4 << true << 4 << -1;
-        QTest::newRow("digits 7 from a file, down") << "vsDigitsWide" << 7 << false << 3 << -1;
-        QTest::newRow("horizontal padding up") << "vsHPadding" << 6 << true << 7 << 105;
-        QTest::newRow("vertical padding down at 0") << "vsVPadding" << 0 << false << 0 << 0;
-        QTest::newRow("spacing up") << "vsSpacing" << 8 << true << 9 << 135;
-    }
-    void spinnersWriteTheirSettingAndPaddingToThePreview()
-    {
-        QFETCH(QString, spinner);
-        QFETCH(int, start);
-        QFETCH(int, value);
-        QFETCH(int, previewTwips);
-        spinnerSetting(spinner) = static_cast<std::int16_t>(start);
-        QVERIFY(open(model()));
-        const QPointF displayBefore = window->lastPreview().display;
-        auto* bar = window->findChild<VerticalSpinner*>(spinner);
-        QFETCH(bool, upper);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, arrowCentre(bar, upper));
-
-        QCOMPARE(spinnerSetting(spinner), value);
-        QCOMPARE(optionsState().FileChanged, value == start ? FlagFalse : FlagTrue);
-        QCOMPARE(window->findChild<QLabel*>("lbl" + spinner.mid(2))->text(), QString::number(value));
-        const NumberLED* display = window->nledPreview;
-        if (previewTwips < 0) {
-            QCOMPARE(window->lastPreview().display, displayBefore);
-            return;
-        }
-        const QMap<QString, int> paddings{{"vsHPadding", display->PaddingH()},
-                                          {"vsVPadding", display->PaddingV()},
-                                          {"vsSpacing", display->PaddingI()}};
-        QCOMPARE(paddings[spinner], previewTwips);
-        // Laid out again around the display's new size.
-        QCOMPARE(window->lastPreview().label.width(),
-                 display->width() * 15.0 + 1.05 * display->height() * 15.0);
-    }
-
-    void optionButtonsStoreTheirValue_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("settings"); // NumLockForce PosNameToScore PosImgToScore
-        QTest::addColumn<QPointF>("display");
-        QTest::addColumn<bool>("pictureShown");
-        QTest::addColumn<bool>("nameShown");
-        QTest::newRow("picture left") << "otnImageLeft"
-                                      << "0 1 3" << QPointF(1825.5, 850.5) << true << true;
-        QTest::newRow("no picture") << "otnImageNone"
-                                    << "0 1 0" << QPointF(1290, 850.5) << false << true;
-        QTest::newRow("name below") << "otnNameBottom"
-                                    << "0 2 4" << QPointF(754.5, 424.5) << true << true;
-        QTest::newRow("no name") << "otnNameNone"
-                                 << "0 0 4" << QPointF(754.5, 637.5) << true << false;
-        QTest::newRow("keep NumLock off") << "optKeepOff"
-                                          << "2 1 4" << QPointF(754.5, 850.5) << true << true;
-    }
-    void optionButtonsStoreTheirValue()
-    {
-        QVERIFY(open());
-        QFETCH(QString, button);
-        click(window->findChild<OptionButton*>(button));
-        const Settings& s = model();
-        QTEST(QString("%1 %2 %3").arg(s.NumLockForce).arg(s.PosNameToScore).arg(s.PosImgToScore), "settings");
+        // From there the controls write their settings; a spinner moves on from its nearest end.
+        VerticalSpinner* digits = window->vsDigitsWide;
+        QTest::mouseClick(digits, Qt::LeftButton, {},
+                          QPoint(digits->width() / 2, digits->height() - 4)); // down
+        click(window->otnImageLeft);
+        Testing::queueColour(0x00FF00);
+        click(window->cmdLedC);
+        QCOMPARE(model().DigitsWide, 3);
+        QCOMPARE(model().PosImgToScore, SideLeft);
+        QCOMPARE(model().LEDColor, 0x00FF00);
         QCOMPARE(optionsState().FileChanged, FlagTrue);
-        QTEST(window->lastPreview().display, "display");
-        QTEST(window->picPreview->isVisible(), "pictureShown");
-        QTEST(window->lblPreview->isVisible(), "nameShown");
     }
 
-    void thePreviewShowsTheWorkedExample()
+    // The options window's sample area (3735 x 2295 twips) with a display of 1155 x 1020 twips and a
+    // label 375 twips high. An empty rectangle: the part is hidden.
+    void theSampleCellIsPlacedToTheTwip_data()
+    {
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<int>("name");
+        QTest::addColumn<QPointF>("display");
+        QTest::addColumn<QRectF>("pictureRect");
+        QTest::addColumn<QRectF>("label");
+        const QRectF above(729, 424.5, 2226, 375); // the label keeps the group's width even without a picture
+        // clang-format off
+        QTest::newRow("picture right, name above: the worked example")
+            << int(SideRight) << int(SideTop) << QPointF(754.5, 850.5) << QRectF(1960.5, 850.5, 1020, 1020) << above;
+        QTest::newRow("picture left") << int(SideLeft) << int(SideTop) << QPointF(1825.5, 850.5) << QRectF(754.5, 850.5, 1020, 1020) << above;
+        QTest::newRow("name below") << int(SideRight) << int(SideBottom) << QPointF(754.5, 424.5)
+                                    << QRectF(1960.5, 424.5, 1020, 1020) << QRectF(729, 1495.5, 2226, 375);
+        QTest::newRow("no picture") << int(SideNone) << int(SideTop) << QPointF(1290, 850.5) << QRectF() << above;
+        // Sides that do not belong to a setting count as none.
+        QTest::newRow("sides of the other setting") << int(SideTop) << int(SideLeft) << QPointF(1290, 637.5) << QRectF() << QRectF();
+        // clang-format on
+    }
+    void theSampleCellIsPlacedToTheTwip()
+    {
+        QFETCH(int, picture);
+        QFETCH(int, name);
+        QFETCH(QRectF, pictureRect);
+        QFETCH(QRectF, label);
+        const auto placement = PreviewLayout::compute(
+            PreviewLayout::Input{3735, 2295, 1155, 1020, 375, Side(picture), Side(name)});
+        QTEST(placement.display, "display");
+        QCOMPARE(placement.pictureVisible ? placement.picture : QRectF(), pictureRect);
+        QCOMPARE(placement.labelVisible ? placement.label : QRectF(), label);
+    }
+
+    void thePreviewShowsTheWorkedExampleInPixels()
     {
         QVERIFY(open());
         QCOMPARE(window->nledPreview->size(), QSize(77, 68)); // 1155 x 1020 twips
@@ -292,281 +231,165 @@ private slots:
         QCOMPARE(window->nledPreview->pos(), QPoint(50, 57));
         QCOMPARE(window->picPreview->geometry(), QRect(131, 57, 68, 68));
         QCOMPARE(window->lblPreview->geometry(), QRect(49, 28, 148, 25));
-        // The sample file, fitted to the square, rather than the built-in picture.
-        QCOMPARE(window->imgPreview->geometry(), QRect(0, 0, 68, 68));
-        QVERIFY(window->imgPreview->picture() != frmOptions::builtInSamplePicture());
-    }
-
-    void colourPickersStartAtTheSwatchAndKeepItOnCancel_data()
-    {
-        QTest::addColumn<QString>("name"); // the button is cmd<name>, the swatch pic<name>
-        QTest::addColumn<int>("chosen");   // -1: cancelled
-        QTest::newRow("background") << "BackC" << 0x123456;
-        QTest::newRow("lit segments") << "LedC" << 0x00FF00;
-        QTest::newRow("display background") << "LedBackC" << 0x202020;
-        QTest::newRow("text") << "TextC" << 0x00FFFF;
-        QTest::newRow("text, cancelled") << "TextC" << -1;
-    }
-    void colourPickersStartAtTheSwatchAndKeepItOnCancel()
-    {
-        QVERIFY(open());
-        QFETCH(QString, name);
-        QFETCH(int, chosen);
-        auto* swatch = window->findChild<PictureBox*>("pic" + name);
-        const Colour before = swatch->BackColor();
-        Testing::queueColour(chosen < 0 ? std::nullopt : std::optional<Colour>(chosen));
-        click(window->findChild<QPushButton*>("cmd" + name));
-
-        QCOMPARE(Testing::shown().constLast().initialColour, before);
-        QCOMPARE(swatch->BackColor(), chosen < 0 ? before : chosen);
-        const Settings& s = model();
-        const QMap<QString, Colour> settings{{"BackC", s.BackColor},
-                                             {"LedC", s.LEDColor},
-                                             {"LedBackC", s.LEDBackColor},
-                                             {"TextC", s.TextColor}};
-        QCOMPARE(settings[name], swatch->BackColor());
-        QCOMPARE(optionsState().FileChanged, FlagTrue);
-        QCOMPARE(window->picPreviewArea->BackColor(), s.BackColor);
-        QCOMPARE(window->picPreview->BackColor(), s.BackColor);
-        QCOMPARE(window->nledPreview->LitColor(), s.LEDColor);
-        QCOMPARE(window->nledPreview->LedBackColor(), s.LEDBackColor);
-        QCOMPARE(window->lblPreview->palette().color(QPalette::WindowText), toQColor(s.TextColor));
-    }
-
-    void resetColorsAsksAndRestoresOnlyTheColours_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
-    void resetColorsAsksAndRestoresOnlyTheColours()
-    {
-        Settings settings = withTeams({{"A", {}, FlagTrue}, {"B", {}, FlagFalse}});
-        settings.BackColor = 0x123456;
-        settings.LEDColor = 0x00FF00;
-        settings.LEDBackColor = 0x111111;
-        settings.TextColor = 0;
-        settings.HPadding = 9;
-        settings.PosImgToScore = SideLeft;
-        settings.NumLockForce = NumLockKeepOn;
-        QVERIFY(open(settings));
-        QFETCH(bool, yes);
-        Testing::queueAnswer(yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-        click(window->cmdResetColors);
-
-        const Testing::Shown& question = Testing::shown().constLast();
-        QCOMPARE(question.title, QStringLiteral("Reset all Options?"));
-        QCOMPARE(question.text, QStringLiteral("Are you sure you want to reset all options?"));
-        QCOMPARE(question.buttons, Dialogs::Buttons::YesNo);
-        QCOMPARE(question.icon, Dialogs::Icon::None);
-        Settings expected = settings;
-        if (yes) {
-            expected.BackColor = 0x404040;
-            expected.LEDColor = 0x0000FF;
-            expected.LEDBackColor = 0;
-            expected.TextColor = 0xFFFFFF;
-        }
-        QCOMPARE(model(), expected);
-        QCOMPARE(optionsState().FileChanged, yes ? FlagTrue : FlagFalse);
-        QCOMPARE(window->picBackC->BackColor(), expected.BackColor);
-        QCOMPARE(window->picTextC->BackColor(), expected.TextColor);
-        QCOMPARE(window->picPreviewArea->BackColor(), expected.BackColor);
+        QCOMPARE(window->imgPreview->geometry(), QRect(0, 0, 68, 68)); // the sample picture, fitted
     }
 
     void aRoundOfTeamEditsKeepsRowsAndModelInStep()
     {
-        QVERIFY(open());
-        optionsState().FileChanged = FlagTrue;
-        VERIFY_TEAMS(0, "Team 1+");
-        QVERIFY(!window->cmdRemoveSel->isEnabled());
+        QVERIFY(open(settings("", {{"A", Ball, FlagTrue}, {"B", "/nowhere/b.gif", FlagFalse}})));
+        QVERIFY(window->imgTeamPic->hasPicture());
+        // Merely selecting a row counts as a change. B's picture cannot be shown; A's must not seem B's.
+        window->lstTeams->setCurrentRow(1);
+        VERIFY_TEAMS(1, "A+", "B-");
+        QVERIFY(!window->imgTeamPic->hasPicture() && window->cmdPicNone->isEnabled());
 
-        for (int i = 0; i < 3; ++i)
-            click(window->cmdAddTeam);
-        VERIFY_TEAMS(3, "Team 1+", "Team+", "Team+", "Team+");
-        QVERIFY(!window->cmdMoveSelDown->isEnabled());
-
+        click(window->cmdAddTeam);
+        click(window->cmdAddTeam);
+        VERIFY_TEAMS(3, "A+", "B-", "Team+", "Team+");
         // Renamed as typed: cleared first, which leaves an empty name.
         window->txtTeamName->selectAll();
         QTest::keyClick(window->txtTeamName, Qt::Key_Delete);
-        VERIFY_TEAMS(3, "Team 1+", "Team+", "Team+", "+");
+        VERIFY_TEAMS(3, "A+", "B-", "Team+", "+");
         QTest::keyClicks(window->txtTeamName, " Owls");
-        VERIFY_TEAMS(3, "Team 1+", "Team+", "Team+", " Owls+");
-
+        VERIFY_TEAMS(3, "A+", "B-", "Team+", " Owls+");
         click(window->cmdMoveSelUp);
         click(window->cmdMoveSelUp);
-        VERIFY_TEAMS(1, "Team 1+", " Owls+", "Team+", "Team+");
-        QVERIFY(window->cmdMoveSelUp->isEnabled() && window->cmdMoveSelDown->isEnabled());
+        VERIFY_TEAMS(1, "A+", " Owls+", "B-", "Team+");
 
         // Unchecking a row that is not selected selects it and hides its team at once.
-        QTest::mouseClick(window->lstTeams->viewport(), Qt::LeftButton, {},
-                          checkBoxCentre(window->lstTeams, 2));
-        VERIFY_TEAMS(2, "Team 1+", " Owls+", "Team-", "Team+");
-
+        window->lstTeams->item(3)->setCheckState(Qt::Unchecked);
+        VERIFY_TEAMS(3, "A+", " Owls+", "B-", "Team-");
+        // A file that is not a picture is refused with a word; a picture is taken.
+        Testing::queueFile(QString(BRIMLEY_SOURCE_DIR "/CMakeLists.txt"));
+        click(window->cmdChangeTeamPic);
+        QCOMPARE(shownKinds(), "OpenFile Message");
+        QCOMPARE(optionsState().FileChanged, FlagFalse);
         Testing::queueFile(Ball);
         click(window->cmdChangeTeamPic);
-        QCOMPARE(model().Teams[2].TeamPicture, Ball);
         QVERIFY(window->imgTeamPic->hasPicture());
         QVERIFY(!window->cmdPicNone->isEnabled()); // until the selection handling runs again
-        VERIFY_TEAMS(2, "Team 1+", " Owls+", "Team-", "Team+");
-
         // The picture and the check mark travel with the team.
-        click(window->cmdMoveSelDown);
-        VERIFY_TEAMS(3, "Team 1+", " Owls+", "Team+", "Team-");
-        QCOMPARE(model().Teams[3].TeamPicture, Ball);
-        QVERIFY(window->cmdPicNone->isEnabled());
-
+        click(window->cmdMoveSelUp);
+        VERIFY_TEAMS(2, "A+", " Owls+", "Team-", "B-");
+        QCOMPARE(model().Teams[2].TeamPicture, Ball);
+        QVERIFY(window->cmdMoveSelUp->isEnabled() && window->cmdMoveSelDown->isEnabled());
         click(window->cmdPicNone);
-        QCOMPARE(model().Teams[3].TeamPicture, QString());
-        QVERIFY(!window->imgTeamPic->hasPicture());
-        QVERIFY(!window->cmdPicNone->isEnabled());
-        VERIFY_TEAMS(3, "Team 1+", " Owls+", "Team+", "Team-");
+        QCOMPARE(model().Teams[2].TeamPicture, QString());
+        QVERIFY(!window->imgTeamPic->hasPicture() && !window->cmdPicNone->isEnabled());
+        VERIFY_TEAMS(2, "A+", " Owls+", "Team-", "B-");
 
-        // Deleting the last row selects the new last row; any other, the row that followed.
+        // Deleting a row selects the row that followed it, or the new last row when it was the last.
         click(window->cmdRemoveSel);
-        VERIFY_TEAMS(2, "Team 1+", " Owls+", "Team+");
-        clickRow(0);
+        VERIFY_TEAMS(2, "A+", " Owls+", "B-");
         click(window->cmdRemoveSel);
-        VERIFY_TEAMS(0, " Owls+", "Team+");
+        VERIFY_TEAMS(1, "A+", " Owls+");
+        window->lstTeams->setCurrentRow(0);
         click(window->cmdRemoveSel);
-        VERIFY_TEAMS(0, "Team+");
+        VERIFY_TEAMS(0, " Owls+");
         QVERIFY(!window->cmdRemoveSel->isEnabled());
         QVERIFY(!window->cmdMoveSelUp->isEnabled() && !window->cmdMoveSelDown->isEnabled());
     }
 
-    void selectingARowCountsAsAChange()
-    {
-        const Settings settings = withTeams({{"A", Ball, FlagTrue}, {"B", "/nowhere/b.gif", FlagFalse}});
-        QVERIFY(open(settings));
-        QCOMPARE(optionsState().FileChanged, FlagFalse);
-        QVERIFY(window->imgTeamPic->hasPicture());
-        clickRow(1);
-        QCOMPARE(model(), settings);
-        VERIFY_TEAMS(1, "A+", "B-");
-        QVERIFY(window->cmdPicNone->isEnabled());
-        // B's picture cannot be shown; A's must not seem to be B's.
-        QVERIFY(!window->imgTeamPic->hasPicture());
-    }
-
     void withNoRowSelectedNothingActsOnATeam()
     {
-        QVERIFY(open(withTeams({{"A", {}, FlagTrue}, {"B", {}, FlagTrue}})));
-        clickRow(0, Qt::ControlModifier);
+        QVERIFY(open(settings("", {{"A", {}, FlagTrue}, {"B", {}, FlagTrue}})));
+        window->lstTeams->clearSelection();
         QCOMPARE(optionsState().CurTeamSelected, -1);
         for (const QWidget* control : std::initializer_list<const QWidget*>{
                  window->cmdRemoveSel, window->cmdMoveSelUp, window->cmdMoveSelDown, window->cmdPicNone,
                  window->cmdChangeTeamPic, window->txtTeamName})
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
         window->txtTeamName->setText("X");
-        QCOMPARE(teams(), (QStringList{"A+", "B+"}));
-        QCOMPARE(rows(window->lstTeams), teams());
+        QCOMPARE(rows(window->lstTeams), (QStringList{"A+", "B+"}));
     }
 
-    void changingThePictureNeedsAPictureFile_data()
+    void savePromptGuardsEveryCommandThatLeavesChanges_data()
     {
-        QTest::addColumn<QString>("chosen"); // "cancel": the dialog is cancelled
-        QTest::addColumn<bool>("taken");
-        QTest::addColumn<bool>("toldWhy");
-        QTest::newRow("cancelled") << "cancel" << false << false;
-        QTest::newRow("missing file") << "/nowhere/ball.gif" << false << false;
-        QTest::newRow("not a picture") << QString(BRIMLEY_SOURCE_DIR "/CMakeLists.txt") << false << true;
-        QTest::newRow("picture") << Ball << true << false;
-    }
-    void changingThePictureNeedsAPictureFile()
-    {
-        QVERIFY(open());
-        QFETCH(QString, chosen);
-        QFETCH(bool, taken);
-        Testing::queueFile(chosen == "cancel" ? std::nullopt : std::optional<QString>(chosen));
-        click(window->cmdChangeTeamPic);
-        QCOMPARE(Testing::shown().constFirst().text,
-                 QStringLiteral("Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"));
-        QCOMPARE(model().Teams[0].TeamPicture, taken ? chosen : QString());
-        QCOMPARE(optionsState().FileChanged, taken ? FlagTrue : FlagFalse);
-        QCOMPARE(window->imgTeamPic->hasPicture(), taken);
-        QTEST(Testing::shown().constLast().kind == Testing::Shown::Message, "toldWhy");
-    }
-
-    void fileDialogsStartAtThePathChosenLastWhileTheWindowIsOpen()
-    {
-        QVERIFY(open());
-        Testing::queueFile(Ball);
-        click(window->cmdChangeTeamPic);
-        Testing::queueFile(std::nullopt);
-        click(window->cmdChangeTeamPic);
-        QCOMPARE(Testing::shown()[0].startPath, QString());
-        QCOMPARE(Testing::shown()[1].startPath, Ball);
-
-        Testing::queueAnswer(Dialogs::Answer::No); // the closing save prompt
-        window->close();
-        QTRY_VERIFY(!frmOptions::exists());
-        Navigation::showOptions();
-        QCOMPARE(frmOptions::instance()->dialogPath(), QString());
-    }
-
-    void theTeamNameBoxKeepsItsEditingKeys()
-    {
-        QVERIFY(open());
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QSignalSpy saveAs(window->mnuFileSaveAs, &QAction::triggered);
-        QSignalSpy exit(window->mnuFileExit, &QAction::triggered);
-
-        window->txtTeamName->setFocus();
-        QTest::keyClick(window->txtTeamName, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(window->txtTeamName, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(model().Teams[0].TeamName, QString()); // selected all, then cut
-        QCOMPARE(saveAs.size() + exit.size(), 0);
-
-        window->lstTeams->setFocus();
-        Testing::queueFile(std::nullopt);
-        QTest::keyClick(window->lstTeams, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(saveAs.size(), 1);
-    }
-
-    void closingAndReopeningKeepsTheFlagsAndRefills()
-    {
-        QVERIFY(open(withTeams({{"A", {}, FlagTrue}, {"B", {}, FlagTrue}})));
-        clickRow(1);
-        QTest::mouseClick(window->vsHPadding, Qt::LeftButton, {}, arrowCentre(window->vsHPadding, true));
-        Testing::queueAnswer(Dialogs::Answer::No); // the closing save prompt
-        window->close();
-        QTRY_VERIFY(!frmOptions::exists());
-        QCOMPARE(optionsState().FileChanged, FlagTrue);
-        QCOMPARE(optionsState().CurTeamSelected, 1);
-
-        Navigation::showOptions();
-        window = frmOptions::instance();
-        QCOMPARE(window->lblHPadding->text(), QStringLiteral("7"));
-        QCOMPARE(window->nledPreview->PaddingH(), 105);
-        QCOMPARE(optionsState().FileChanged, FlagTrue);
-        QCOMPARE(optionsState().CurTeamSelected, 0);
-        Navigation::showOptions();
-        QCOMPARE(frmOptions::instance(), window);
-    }
-
-    void goingToTheScoreboardRebuildsItAndClosesTheWindow_data()
-    {
-        QTest::addColumn<bool>("byKey");
-        QTest::newRow("button") << false;
-        QTest::newRow("Ctrl+G") << true;
-    }
-    void goingToTheScoreboardRebuildsItAndClosesTheWindow()
-    {
-        QVERIFY(open(withTeams({{"A", {}, FlagTrue}, {"B", {}, FlagFalse}, {"C", {}, FlagTrue}}), FlagTrue));
-        QFETCH(bool, byKey);
-        Testing::queueAnswer(Dialogs::Answer::No); // the save prompt
-        if (byKey) {
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
-            QTest::keyClick(window->lstTeams, Qt::Key_G, Qt::ControlModifier);
-        } else {
-            click(window->cmdGoScoreboard);
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("answer");   // empty: there are no unsaved changes
+        QTest::addColumn<QString>("openFile"); // empty: no file is open
+        QTest::addColumn<bool>("wentOn");
+        QTest::addColumn<bool>("saved");
+        // clang-format off
+        for (const QString command : {"New", "Open", "Go To Scoreboard", "Close"}) {
+            QTest::addRow("%s: Cancel", qPrintable(command)) << command << "Cancel" << "quiz.brm" << false << false;
+            QTest::addRow("%s: No", qPrintable(command)) << command << "No" << "quiz.brm" << true << false;
         }
-        QTRY_VERIFY(!frmOptions::exists());
-        QVERIFY(frmScoreboard::exists() && frmScoreboard::instance()->isVisible());
-        QCOMPARE(frmScoreboard::instance()->TotalObjs(), 2);
+        QTest::newRow("Close: no changes, no question") << "Close" << "" << "quiz.brm" << true << false;
+        QTest::newRow("New: Yes saves the open file") << "New" << "Yes" << "quiz.brm" << true << true;
+        QTest::newRow("New: Yes, save dialog cancelled") << "New" << "Yes" << "" << false << false;
+        QTest::newRow("New: Yes, save fails") << "New" << "Yes" << "gone/quiz.brm" << false << false;
+        // clang-format on
+    }
+    void savePromptGuardsEveryCommandThatLeavesChanges()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, answer);
+        QFETCH(QString, openFile);
+        QFETCH(bool, wentOn);
+        const Settings before = quizSettings(path(openFile));
+        QVERIFY(open(before, answer.isEmpty() ? FlagFalse : FlagTrue));
+        const QMap<QString, Answer> answers{
+            {"Yes", Answer::Yes}, {"No", Answer::No}, {"Cancel", Answer::Cancel}};
+        if (!answer.isEmpty())
+            Testing::queueAnswer(answers[answer]);
+        if (answer == "Yes" && openFile.isEmpty())
+            Testing::queueFile(std::nullopt);
+        if (command == "Open" && wentOn)
+            Testing::queueFile(otherFile);
+        if (command == "Close")
+            window->close();
+        else
+            (command == "New"    ? window->mnuFileNew
+             : command == "Open" ? window->mnuFileOpen
+                                 : window->mnuFileGoToSB)
+                ->trigger();
+
+        QCOMPARE(shownKinds().count("Question"), answer.isEmpty() ? 0 : 1); // and only once
+        QCOMPARE(shownKinds().contains("Message"), openFile.startsWith("gone/"));
+        QFETCH(bool, saved);
+        QCOMPARE(contentOf(quizFile), saved ? fileBytes(before) : OldContent);
+
+        const bool replaces = wentOn && (command == "New" || command == "Open");
+        const bool closes = wentOn && !replaces;
+        QTRY_COMPARE(frmOptions::exists(), !closes);
+        QCOMPARE(model(), !replaces ? before : command == "New" ? Settings{} : otherSettings(otherFile));
+        QCOMPARE(optionsState().FileChanged, !wentOn || (closes && answer == "No") ? FlagTrue : FlagFalse);
         QCOMPARE(optionsState().UnloadDoNotAskToSave, FlagFalse);
+        if (!closes)
+            verifyTheWindowShowsTheModel();
+        QCOMPARE(frmScoreboard::exists(), command == "Go To Scoreboard" && wentOn);
+        if (frmScoreboard::exists()) // with the unsaved team list's one shown team
+            QVERIFY(frmScoreboard::instance()->isVisible() && frmScoreboard::instance()->TotalObjs() == 1);
+    }
+
+    void saveAsAsksForANameAndBeforeReplacingAFile()
+    {
+        const Settings before = quizSettings(quizFile);
+        QVERIFY(open(before, FlagTrue));
+        // Over another file: asked after a beep, and No writes nothing.
+        Testing::queueFile(otherFile);
+        Testing::queueAnswer(Answer::No);
+        QVERIFY(!window->SaveFileAs(true));
+        // Into a missing folder: told with the file and the reason. The open file stays the one Save
+        // writes: a Save after it must not go on writing into the missing folder.
+        Testing::queueFile(path("gone/new.brm"));
+        QVERIFY(!window->SaveFileAs(true));
+        QCOMPARE(shownKinds(), "SaveFile Beep Question SaveFile Message");
+        const QStringList told = Testing::shown().constLast().text.split('\r');
+        QVERIFY2(told.size() >= 3 && told[1] == path("gone/new.brm") && !told[2].isEmpty(),
+                 qPrintable(told.join('|')));
+        QCOMPARE(model(), before);
         QCOMPARE(optionsState().FileChanged, FlagTrue);
+        QCOMPARE(contentOf(otherFile), fileBytes(otherSettings({})));
+        // A new file becomes the open one.
+        Testing::queueFile(path("new.brm"));
+        QVERIFY(window->SaveFileAs(true));
+        QCOMPARE(contentOf(path("new.brm")), fileBytes(before));
+        QCOMPARE(model().CurrentFile, path("new.brm"));
+        QCOMPARE(optionsState().FileChanged, FlagFalse);
+        verifyTheWindowShowsTheModel();
+        QCOMPARE(contentOf(quizFile), OldContent);
     }
 };
 
