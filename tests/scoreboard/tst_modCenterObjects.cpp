@@ -1,209 +1,159 @@
+// The scoreboard's layout: the grid of cells in the drawing area, and the name, picture and display
+// within a cell.
+
+#include "scoreboard/CellLayout.h"
 #include "scoreboard/modCenterObjects.h"
 
 #include <QtTest>
 
 using namespace brimley;
 
-namespace {
-
-QList<int> rows(const std::vector<std::int32_t>& counts) { return QList<int>(counts.begin(), counts.end()); }
-
-GridLayout baseCell(std::int32_t BH, std::int32_t BW)
-{
-    GridLayout grid;
-    grid.BH = BH;
-    grid.BW = BW;
-    return grid;
-}
-
-} // namespace
-
 class tst_modCenterObjects : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void rowCountsOfTheWorkedExample_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QList<int>>("expected");
-        QTest::newRow("1") << 1 << QList<int>{1};
-        QTest::newRow("2") << 2 << QList<int>{1, 1};
-        QTest::newRow("3") << 3 << QList<int>{2, 1};
-        QTest::newRow("4") << 4 << QList<int>{2, 2};
-        QTest::newRow("5") << 5 << QList<int>{2, 2, 1};
-        QTest::newRow("6") << 6 << QList<int>{2, 2, 2};
-        QTest::newRow("7") << 7 << QList<int>{3, 2, 2};
-        QTest::newRow("8") << 8 << QList<int>{3, 3, 2};
-        QTest::newRow("9") << 9 << QList<int>{3, 3, 3};
-        QTest::newRow("10") << 10 << QList<int>{3, 3, 2, 2};
-        QTest::newRow("11") << 11 << QList<int>{3, 3, 3, 2};
-        QTest::newRow("12") << 12 << QList<int>{3, 3, 3, 3};
-    }
     void rowCountsOfTheWorkedExample()
     {
-        QFETCH(int, n);
-        QFETCH(QList<int>, expected);
-        QCOMPARE(rows(modCenterObjects::LayoutGrid(n, 1500, 2400, 8000, 12000)), expected);
-    }
-
-    void noCellsGiveOneEmptyRow()
-    {
-        QCOMPARE(rows(modCenterObjects::LayoutGrid(0, 1500, 2400, 8000, 12000)), QList<int>{0});
-    }
-
-    void rowsDifferByAtMostOneAndLargerRowsComeFirst()
-    {
-        for (int n = 1; n <= 500; ++n) {
-            const auto counts = modCenterObjects::LayoutGrid(n, 1005, 2360, 16000, 28800);
-            int total = 0;
-            for (std::size_t i = 0; i < counts.size(); ++i) {
-                total += counts[i];
-                if (i > 0) {
-                    QVERIFY2(counts[i] <= counts[i - 1], qPrintable(QString::number(n)));
-                    QVERIFY2(counts[0] - counts[i] <= 1, qPrintable(QString::number(n)));
-                }
-            }
-            QCOMPARE(total, n);
+        const QList<QList<int>> expected{{0},          {1},          {1, 1},      {2, 1},    {2, 2},
+                                         {2, 2, 1},    {2, 2, 2},    {3, 2, 2},   {3, 3, 2}, {3, 3, 3},
+                                         {3, 3, 2, 2}, {3, 3, 3, 2}, {3, 3, 3, 3}};
+        for (int n = 0; n <= 12; ++n) {
+            const auto counts = modCenterObjects::LayoutGrid(n, 1500, 2400, 8000, 12000);
+            QCOMPARE(QList<int>(counts.begin(), counts.end()), expected[n]);
         }
     }
 
-    void oneCellFillsEightyPercentOfTheWidthAndIsCentred()
+    // The cells fill 80% of the limiting direction; gaps around them are equal, shorter rows centred.
+    void cellsOfTheWorkedExample_data()
     {
-        GridLayout grid = baseCell(1500, 2400);
-        placeCells(grid, 1, 12000, 8000);
-        QCOMPARE(grid.CW, 9600.0);
-        QCOMPARE(grid.CH, 6000.0);
-        QCOMPARE(grid.CellScale, 4.0);
-        QCOMPARE(grid.VG, 1000.0);
-        QCOMPARE(grid.HG, 1200);
-        QCOMPARE(grid.cells.size(), std::size_t(1));
-        QCOMPARE(grid.cells[0].Left, 1200.0f);
-        QCOMPARE(grid.cells[0].Top, 1000.0f);
-        QCOMPARE(grid.cells[0].Width, 9600.0f);
-        QCOMPARE(grid.cells[0].Height, 6000.0f);
+        QTest::addColumn<int>("n");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<double>("VG");
+        QTest::addColumn<int>("HG");
+        QTest::addColumn<QList<QRectF>>("cells");
+        // Cells are placed in single precision.
+        const double g = float(2000.0 / 3), g2 = float(2 * 2000.0 / 3 + 3000);
+        QTest::newRow("1") << 1 << 4.0 << 1000.0 << 1200 << QList<QRectF>{{1200, 1000, 9600, 6000}};
+        QTest::newRow("3") << 3 << 2.0 << 2000.0 / 3 << 800
+                           << QList<QRectF>{
+                                  {800, g, 4800, 3000}, {6400, g, 4800, 3000}, {3600, g2, 4800, 3000}};
+    }
+    void cellsOfTheWorkedExample()
+    {
+        QFETCH(int, n);
+        GridLayout grid;
+        grid.BH = 1500;
+        grid.BW = 2400;
+        placeCells(grid, n, 12000, 8000);
+        QTEST(grid.CellScale, "scale");
+        QTEST(grid.VG, "VG");
+        QTEST(grid.HG, "HG");
+        QList<QRectF> cells;
+        for (const CellRect& cell : grid.cells)
+            cells << QRectF(cell.Left, cell.Top, cell.Width, cell.Height);
+        QTEST(cells, "cells");
     }
 
-    void threeCellsCentreTheShorterRow()
+    void baseCellMakesRoomForNameAndPicture()
     {
-        GridLayout grid = baseCell(1500, 2400);
-        placeCells(grid, 3, 12000, 8000);
-        QCOMPARE(grid.CW, 4800.0);
-        QCOMPARE(grid.CH, 3000.0);
-        QCOMPARE(grid.CellScale, 2.0);
-        QCOMPARE(grid.VG, 2000.0 / 3);
-        QCOMPARE(grid.HG, 800);
-        QCOMPARE(grid.cells.size(), std::size_t(3));
-        QCOMPARE(grid.cells[0].Left, 800.0f);
-        QCOMPARE(grid.cells[1].Left, 6400.0f);
-        QCOMPARE(grid.cells[2].Left, 3600.0f);
-        // Rows are separated and surrounded by the same vertical gap.
-        QCOMPARE(grid.cells[0].Top, float(2000.0 / 3));
-        QCOMPARE(grid.cells[2].Top, float(2 * 2000.0 / 3 + 3000));
+        const auto base = [](int name, int picture) {
+            Settings settings;
+            settings.PosNameToScore = name;
+            settings.PosImgToScore = picture;
+            const GridLayout grid = computeGridLayout(4, settings, 12000, 8000);
+            return QSize(grid.BW, grid.BH);
+        };
+        // The default paddings (6, 6 pixels) and spacing (8 pixels) give a 1230 x 1005 twip display;
+        // the name adds 0.55 and the picture 1.05 display heights.
+        QCOMPARE(base(SideNone, SideNone), QSize(1230, 1005));
+        QCOMPARE(base(SideTop, SideRight), QSize(2285, 1558));
+        QCOMPARE(base(SideBottom, SideLeft), QSize(2285, 1558));
     }
 
-    void noCellsStillSetTheScaleFromTheHeight()
+    void settingsFromAHandEditedFileUseTheNearestUsableDisplay()
     {
-        GridLayout grid = baseCell(1500, 2400);
-        placeCells(grid, 0, 12000, 8000);
-        QVERIFY(grid.cells.empty());
-        QCOMPARE(grid.CellScale, 8000 * double(0.8f) / 1500);
+        const auto display = [](int digits, int padding) {
+            Settings settings;
+            settings.DigitsWide = std::int16_t(digits);
+            settings.HPadding = std::int16_t(padding);
+            const LedProperties d = scoreDisplayProperties(settings);
+            return QList<int>{d.Max, d.PaddingH, d.Size};
+        };
+        QCOMPARE(display(3, 20), (QList<int>{999, 300, 55}));
+        QCOMPARE(display(7, 3000), (QList<int>{9999, 32760, 55})); // padding beyond 16-bit twips
+        QCOMPARE(display(-3, -40), (QList<int>{9, 0, 55}));
     }
 
-    void baseCellIsTheDisplayWhenNeitherNameNorPictureIsShown()
+    // Modern screens: an 8K drawing area is 115,200 twips wide, far beyond 16 bits.
+    void largeAreasAndManyTeamsNeverOverlapOrTouchTheEdges()
     {
-        Settings settings;
-        settings.PosNameToScore = SideNone;
-        settings.PosImgToScore = SideNone;
-        const GridLayout grid = computeGridLayout(1, settings, 12000, 8000);
-        // The default paddings (6, 6 pixels) and spacing (8 pixels) give a 1230 x 1005 twip display.
-        QCOMPARE(grid.TH, 1005.0);
-        QCOMPARE(grid.TW, 1230.0);
-        QCOMPARE(grid.BH, 1005);
-        QCOMPARE(grid.BW, 1230);
+        const std::tuple<int, float, float> cases[] = {{0, 12000, 8000},
+                                                       {1000, 115200, 64800},
+                                                       {7, 3000, 60000} /* tall and narrow */,
+                                                       {32767, 115200, 64800}};
+        for (const auto& [n, W, H] : cases) {
+            const GridLayout grid = computeGridLayout(n, Settings{}, W, H);
+            QCOMPARE(int(grid.cells.size()), n);
+            QVERIFY(grid.RowCounts.front() - grid.RowCounts.back() <= 1); // larger rows first, by one at most
+            // Cells come row by row, left to right.
+            for (std::size_t i = 0; i < grid.cells.size(); ++i) {
+                const CellRect& cell = grid.cells[i];
+                QVERIFY(cell.Left > 0 && cell.Top > 0 && cell.Left + cell.Width < W &&
+                        cell.Top + cell.Height < H);
+                const CellRect* before = i > 0 ? &grid.cells[i - 1] : nullptr;
+                QVERIFY(!before || (before->Top == cell.Top ? before->Left + before->Width <= cell.Left
+                                                            : before->Top + before->Height <= cell.Top));
+            }
+        }
     }
 
-    void baseCellMakesRoomForNameAndPicture_data()
+    // The default template display, 1290 x 1005 twips, at scale 4 is h = 4020 twips high and w = 5160
+    // wide, so 0.05 h = 201, 0.5 h = 2010, 0.55 h = 2211, and the cell w + 1.05 h = 9381 wide.
+    void everyNameAndPicturePositionInACell_data()
     {
         QTest::addColumn<int>("name");
         QTest::addColumn<int>("picture");
-        QTest::addColumn<int>("BH");
-        QTest::addColumn<int>("BW");
-        // The default display is 1230 x 1005 twips; the name adds 0.55 and the picture 1.05 heights.
-        QTest::newRow("name above, picture right") << 1 << 4 << 1558 << 2285;
-        QTest::newRow("name below, picture left") << 2 << 3 << 1558 << 2285;
-        QTest::newRow("name only") << 1 << 0 << 1558 << 1230;
-        QTest::newRow("picture only") << 0 << 4 << 1005 << 2285;
+        QTest::addColumn<QRectF>("strip");
+        QTest::addColumn<QRectF>("square");
+        QTest::addColumn<QPointF>("display");
+        const QRectF no, above(0, 0, 9381, 2010), below(0, 4221, 9381, 2010);
+        QTest::newRow("none, none") << 0 << 0 << no << no << QPointF(0, 0);
+        QTest::newRow("above, none") << 1 << 0 << above << no << QPointF(0, 2211);
+        QTest::newRow("below, none") << 2 << 0 << below << no << QPointF(0, 0);
+        QTest::newRow("none, left") << 0 << 3 << no << QRectF(0, 0, 4020, 4020) << QPointF(4221, 0);
+        QTest::newRow("none, right") << 0 << 4 << no << QRectF(5361, 0, 4020, 4020) << QPointF(0, 0);
+        QTest::newRow("above, left") << 1 << 3 << above << QRectF(0, 2211, 4020, 4020) << QPointF(4221, 2211);
+        QTest::newRow("above, right")
+            << 1 << 4 << above << QRectF(5361, 2211, 4020, 4020) << QPointF(0, 2211);
+        QTest::newRow("below, left") << 2 << 3 << below << QRectF(0, 0, 4020, 4020) << QPointF(4221, 0);
+        QTest::newRow("below, right") << 2 << 4 << below << QRectF(5361, 0, 4020, 4020) << QPointF(0, 0);
     }
-    void baseCellMakesRoomForNameAndPicture()
+    void everyNameAndPicturePositionInACell()
     {
         QFETCH(int, name);
         QFETCH(int, picture);
         Settings settings;
         settings.PosNameToScore = name;
         settings.PosImgToScore = picture;
-        const GridLayout grid = computeGridLayout(4, settings, 12000, 8000);
-        QTEST(grid.BH, "BH");
-        QTEST(grid.BW, "BW");
+        const CellComposition cell = composeCell(settings, LedProperties{}, 1005, 1290, 4, 9381);
+        QCOMPARE(cell.nameVisible, name != 0);
+        QCOMPARE(cell.pictureVisible, picture != 0);
+        QTEST(cell.nameVisible ? cell.nameStrip : QRectF(), "strip");
+        QTEST(cell.pictureVisible ? cell.picture : QRectF(), "square");
+        QTEST(cell.displayPos, "display");
     }
 
-    void settingsFromAHandEditedFileUseTheNearestUsableDisplay_data()
+    void theDisplayAndTheNameScaleWithTheCell()
     {
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<int>("padding");
-        QTest::addColumn<int>("max");
-        QTest::addColumn<int>("paddingTwips");
-        QTest::newRow("in range") << 3 << 20 << 999 << 300;
-        QTest::newRow("seven digits") << 7 << 6 << 9999 << 90;
-        QTest::newRow("no digits") << 0 << 6 << 9 << 90;
-        QTest::newRow("negative digits") << -3 << 6 << 9 << 90;
-        QTest::newRow("padding beyond 16-bit twips") << 2 << 3000 << 99 << 32760;
-        QTest::newRow("negative padding") << 2 << -40 << 99 << 0;
-    }
-    void settingsFromAHandEditedFileUseTheNearestUsableDisplay()
-    {
-        QFETCH(int, digits);
-        QFETCH(int, padding);
-        Settings settings;
-        settings.DigitsWide = static_cast<std::int16_t>(digits);
-        settings.HPadding = static_cast<std::int16_t>(padding);
-        const LedProperties display = scoreDisplayProperties(settings);
-        QTEST(int(display.Max), "max");
-        QTEST(int(display.PaddingH), "paddingTwips");
-        QCOMPARE(display.Size, std::int16_t(55));
-    }
-
-    // Modern screens: an 8K drawing area is 115,200 twips wide, far beyond 16 bits.
-    void largeAreasAndManyTeamsNeverOverlapOrTouchTheEdges_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<float>("W");
-        QTest::addColumn<float>("H");
-        QTest::newRow("1 team, 4K") << 1 << 57600.f << 32400.f;
-        QTest::newRow("40 teams, 4K") << 40 << 57600.f << 32400.f;
-        QTest::newRow("163 teams, 8K") << 163 << 115200.f << 64800.f;
-        QTest::newRow("1000 teams, 8K") << 1000 << 115200.f << 64800.f;
-        QTest::newRow("7 teams, tall and narrow") << 7 << 3000.f << 60000.f;
-        QTest::newRow("32767 teams, 8K") << 32767 << 115200.f << 64800.f;
-    }
-    void largeAreasAndManyTeamsNeverOverlapOrTouchTheEdges()
-    {
-        QFETCH(int, n);
-        QFETCH(float, W);
-        QFETCH(float, H);
-        const GridLayout grid = computeGridLayout(n, Settings{}, W, H);
-        QCOMPARE(int(grid.cells.size()), n);
-        QVERIFY(grid.CellScale > 0);
-        const auto& cells = grid.cells;
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            const CellRect& cell = cells[i];
-            QVERIFY(cell.Left > 0 && cell.Top > 0);
-            QVERIFY(cell.Left + cell.Width < W && cell.Top + cell.Height < H);
-            if (i > 0 && cells[i - 1].Top == cell.Top)
-                QVERIFY(cells[i - 1].Left + cells[i - 1].Width <= cell.Left);
-            if (i > 0 && cells[i - 1].Top != cell.Top)
-                QVERIFY(cells[i - 1].Top + cells[i - 1].Height <= cell.Top);
-        }
+        const LedProperties d = composeCell(Settings{}, LedProperties{}, 1005, 1290, 2.5, 5000).display;
+        // 90, 90, 180 twips of padding and spacing times 2.5; 137.5 goes to the even neighbour.
+        QCOMPARE((QList<int>{d.Max, d.PaddingH, d.PaddingV, d.PaddingI, d.Size}),
+                 (QList<int>{99, 225, 225, 450, 138}));
+        // A strip of 2010 twips (134 pixels) gets a font of 2010 x 0.5 / 15 = 67 points.
+        QCOMPARE(composeCell(Settings{}, LedProperties{}, 1005, 1290, 4, 9381).namePoints, 67.0);
+        QCOMPARE(pointsToPixels(67.0), 89);
+        QCOMPARE(pointsToPixels(0.1), 1);
     }
 };
 
