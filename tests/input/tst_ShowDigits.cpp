@@ -72,6 +72,7 @@ private slots:
         row("adding 2^32 is not adding 0", 99, "10", "+4294967296E", "10");
         row("a sum just past 16 bits", 32767, "32767", "+1E", "32767");
         row("twenty digits", 99, "10", "99999999999999999999E", "10");
+        row("three hundred digits", 99, "10", qPrintable(QString(300, u'9') + "E"), "10");
     }
     void typedKeysChangeTheScore()
     {

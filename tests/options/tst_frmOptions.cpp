@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace brimley;
@@ -301,6 +302,25 @@ private slots:
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
         window->txtTeamName->setText("X");
         QCOMPARE(rows(window->lstTeams), (QStringList{"A+", "B+"}));
+    }
+
+    // Ctrl+A and Ctrl+X are menu shortcuts too (Save As, Exit); in the name box they edit the name.
+    void theTeamNameBoxKeepsItsEditingKeys()
+    {
+        QVERIFY(open());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QSignalSpy saveAs(window->mnuFileSaveAs, &QAction::triggered);
+        QSignalSpy exit(window->mnuFileExit, &QAction::triggered);
+        window->txtTeamName->setFocus();
+        QTest::keyClick(window->txtTeamName, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(window->txtTeamName, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(model().Teams[0].TeamName, QString());
+        QCOMPARE(saveAs.size() + exit.size(), 0);
+        window->lstTeams->setFocus();
+        Testing::queueFile(std::nullopt);
+        QTest::keyClick(window->lstTeams, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(saveAs.size(), 1);
     }
 
     void savePromptGuardsEveryCommandThatLeavesChanges_data()
