@@ -1,17 +1,17 @@
-// How the windows open and close each other, and when the program ends.
+// How the windows open and close each other, when the program ends, and what the help window shows.
 
 #include "app/Navigation.h"
 #include "app/Settings.h"
 #include "app/frmHelp.h"
 #include "app/frmSplash.h"
-#include "options/FileCommands.h"
 #include "options/ScoreboardFile.h"
 #include "options/frmOptions.h"
 #include "platform/Dialogs.h"
 #include "scoreboard/frmScoreboard.h"
 
-#include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace brimley;
@@ -21,7 +21,7 @@ namespace {
 
 const QString ClosingText = "Would you like to save changes to the current open file before closing?";
 
-// The program's open windows by name, in a fixed order; the program ends when none is left.
+// The program's open windows by name, sorted; the program ends when none is left.
 QStringList openWindows()
 {
     QStringList names;
@@ -32,11 +32,13 @@ QStringList openWindows()
     return names;
 }
 
-QByteArray contentOf(const QString& path)
+bool writeFile(const QString& path, const QByteArray& bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
+
+QString helpText() { return frmHelp::instance()->rtbHelp->toPlainText(); }
 
 } // namespace
 
@@ -46,34 +48,21 @@ class tst_Navigation : public QObject
 
 private:
     QTemporaryDir dir;
+    QString helpFile = dir.filePath("help.rtf");
 
-    // The path of a quiz host: start, click the splash, go to the scoreboard answering the save
-    // prompt with No when it comes.
-    void startAndClickTheSplash(const QString& fileToOpen = {})
+    void clickTheSplash()
     {
-        Navigation::start(fileToOpen);
         QVERIFY(QTest::qWaitForWindowExposed(frmSplash::instance()));
         QTest::mouseClick(frmSplash::instance(), Qt::LeftButton, {}, QPoint(10, 10));
-        QTRY_VERIFY(!frmSplash::exists());
-        QVERIFY(frmOptions::exists() && frmOptions::instance()->isVisible());
+        QTRY_VERIFY(!frmSplash::exists() && frmOptions::exists());
     }
+    // To the scoreboard, answering No to the save prompt if it comes.
     void goToTheScoreboard()
     {
         if (optionsState().FileChanged == FlagTrue)
             Testing::queueAnswer(Dialogs::Answer::No);
         frmOptions::instance()->GoScoreboard();
         QTRY_VERIFY(!frmOptions::exists());
-    }
-    void closeAll()
-    {
-        if (frmSplash::exists())
-            delete frmSplash::instance();
-        if (frmOptions::exists())
-            delete frmOptions::instance();
-        if (frmScoreboard::exists())
-            delete frmScoreboard::instance();
-        if (frmHelp::exists())
-            delete frmHelp::instance();
     }
 
 private slots:
@@ -84,210 +73,145 @@ private slots:
         Testing::reset();
         model() = Settings{};
         optionsState() = OptionsWindowState{};
+        QFile::remove(helpFile);
+        frmHelp::setHelpFilePathForTesting(helpFile);
     }
     void cleanup()
     {
-        closeAll();
+        delete (frmSplash::exists() ? frmSplash::instance() : nullptr);
+        delete (frmOptions::exists() ? frmOptions::instance() : nullptr);
+        delete (frmScoreboard::exists() ? frmScoreboard::instance() : nullptr);
+        delete (frmHelp::exists() ? frmHelp::instance() : nullptr);
         QCOMPARE(Testing::unexpected(), 0);
     }
 
-    void theProgramStartsWithTheSplashAlone()
+    // Which windows open which, and what is left open when one closes: the program ends with none.
+    void theWindowsLeadToEachOther()
     {
-        model().Teams = {{"Left over", {}, FlagFalse}, {"from before", {}, FlagTrue}};
-        model().DigitsWide = 4;
         Navigation::start();
         QCOMPARE(openWindows(), QStringList{"frmSplash"});
-        QCOMPARE(model(), Settings{});
-        QCOMPARE(optionsState().FileChanged, FlagFalse);
-    }
-
-    void helpOnTheSplashLeavesItWaiting()
-    {
-        Navigation::start();
-        QTest::mouseClick(frmSplash::instance()->cmdHelp, Qt::LeftButton);
+        QTest::mouseClick(frmSplash::instance()->cmdHelp, Qt::LeftButton); // leaves the splash waiting
         QCOMPARE(openWindows(), QStringList({"frmHelp", "frmSplash"}));
-        startAndClickTheSplash();
+        QTest::mouseClick(frmSplash::instance()->lblName, Qt::LeftButton); // labels leave clicks to it
         QCOMPARE(openWindows(), QStringList({"frmHelp", "frmOptions"}));
-        QCOMPARE(frmOptions::instance()->lstTeams->item(0)->text(), QStringLiteral("Team 1"));
-        QCOMPARE(frmOptions::instance()->lstTeams->count(), 1);
-    }
-
-    void aFileNamedAtStartOpensWithTheOptionsWindow()
-    {
-        model().Teams = {{"Red", {}, FlagTrue}, {"Blue", {}, FlagFalse}};
-        model().DigitsWide = 3;
-        model().CurrentFile = dir.filePath("quiz.brm");
-        QVERIFY(ScoreboardFile::SaveFile());
-        model() = Settings{};
-
-        // Named as a shell names it, relative to the folder the program starts in.
-        const QString startFolder = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        Navigation::start("quiz.brm");
-        QDir::setCurrent(startFolder);
-        // Until the splash is clicked the program is as ever.
-        QCOMPARE(model(), Settings{});
-
-        startAndClickTheSplash();
-        frmOptions* options = frmOptions::instance();
-        QCOMPARE(options->windowTitle(), "Brimley - " + dir.filePath("quiz.brm"));
-        QCOMPARE(model().CurrentFile, dir.filePath("quiz.brm"));
-        QCOMPARE(model().DigitsWide, 3);
-        QCOMPARE(options->lstTeams->count(), 2);
-        QCOMPARE(options->lstTeams->item(1)->text(), QStringLiteral("Blue"));
-        QCOMPARE(optionsState().FileChanged, FlagFalse);
-        QVERIFY(Testing::shown().isEmpty());
-    }
-
-    void aFileNamedAtStartThatCannotBeReadIsToldAsOpenTellsIt_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("openTakesIt"); // File, Open's dialog refuses a missing file
-        QTest::newRow("missing") << "absent.brm" << false;
-        QTest::newRow("a folder") << "folder.brm" << true;
-    }
-    void aFileNamedAtStartThatCannotBeReadIsToldAsOpenTellsIt()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, openTakesIt);
-        QVERIFY(QDir(dir.path()).mkpath("folder.brm"));
-        const QString path = dir.filePath(name);
-
-        startAndClickTheSplash(path);
-        QCOMPARE(Testing::shown().size(), 1);
-        const Testing::Shown told = Testing::shown().first();
-        QCOMPARE(told.kind, Testing::Shown::Message);
-        QCOMPARE(told.title, QStringLiteral("Open"));
-        QVERIFY2(told.text.startsWith("The file could not be opened\r" + path + "\r"), qPrintable(told.text));
-        QVERIFY(told.text.endsWith("\rNothing has been changed."));
-        // Nothing changed: the defaults, no file open.
-        QCOMPARE(frmOptions::instance()->windowTitle(), QStringLiteral("Brimley"));
-        QCOMPARE(model(), Settings{});
-
-        if (openTakesIt) {
-            Testing::queueFile(path);
-            FileCommands::Open(*frmOptions::instance());
-            QCOMPARE(Testing::shown().last().text, told.text);
-        }
-    }
-
-    void theProgramEndsWhenItsLastWindowCloses_data()
-    {
-        QTest::addColumn<bool>("scoreboard");
-        QTest::addColumn<bool>("help");
-        QTest::addColumn<QStringList>("left"); // open after the options window closed
-        QTest::newRow("before the scoreboard ever showed") << false << false << QStringList();
-        QTest::newRow("help still open") << false << true << QStringList{"frmHelp"};
-        QTest::newRow("scoreboard open") << true << false << QStringList{"frmScoreboard"};
-    }
-    void theProgramEndsWhenItsLastWindowCloses()
-    {
-        QFETCH(bool, scoreboard);
-        QFETCH(bool, help);
-        startAndClickTheSplash();
-        if (help)
-            Navigation::showHelp();
-        if (scoreboard) {
-            goToTheScoreboard();
-            Navigation::showOptions();
-        }
         frmOptions::instance()->close();
-        QTRY_VERIFY(!frmOptions::exists());
-        QTEST(openWindows(), "left");
-    }
+        QCOMPARE(openWindows(), QStringList{"frmHelp"});
+        frmHelp::instance()->close();
+        QCOMPARE(openWindows(), QStringList());
+        QTRY_VERIFY(!frmSplash::exists() && !frmOptions::exists() && !frmHelp::exists()); // deleted
 
-    void goingToTheScoreboardAndBackKeepsTheUnsavedChanges()
-    {
-        startAndClickTheSplash();
-        QTest::mouseClick(frmOptions::instance()->cmdAddTeam, Qt::LeftButton);
+        Navigation::start();
+        clickTheSplash();
         goToTheScoreboard();
-        QCOMPARE(Testing::shown().size(), 1); // the save prompt, never the closing one
         QCOMPARE(openWindows(), QStringList{"frmScoreboard"});
-        QCOMPARE(frmScoreboard::instance()->TotalObjs(), 2);
-
-        // F2: a fresh options window over the scoreboard, with the changes still unsaved.
-        Navigation::showOptions();
-        frmOptions* window = frmOptions::instance();
+        Navigation::showOptions(); // F2
         QCOMPARE(openWindows(), QStringList({"frmOptions", "frmScoreboard"}));
-        QCOMPARE(window->lstTeams->count(), 2);
-        QCOMPARE(optionsState().FileChanged, FlagTrue);
-        Navigation::showOptions();
-        QCOMPARE(frmOptions::instance(), window);
-
-        Testing::queueAnswer(Dialogs::Answer::Cancel);
-        window->close();
-        QCOMPARE(Testing::shown().constLast().text, ClosingText);
-        QVERIFY(window->isVisible());
+        frmOptions::instance()->close();
+        QCOMPARE(openWindows(), QStringList{"frmScoreboard"});
     }
 
+    // The scoreboard or the help window closed last used to lose unsaved changes without a word.
     void closingTheLastWindowWithUnsavedChangesAsks_data()
     {
         QTest::addColumn<QString>("closing"); // the window closed last
-        QTest::addColumn<bool>("fileChanged");
-        QTest::addColumn<QString>("openFile"); // empty: no file is open
-        QTest::addColumn<QString>("answer");   // empty: nothing is asked
+        QTest::addColumn<QString>("openFile"); // empty: no file is open, Yes brings the save dialog
+        QTest::addColumn<int>("answer");       // -1: no unsaved changes, nothing is asked
         QTest::addColumn<bool>("closes");
-        QTest::addColumn<bool>("saved");
-
+        const int yes = int(Dialogs::Answer::Yes), no = int(Dialogs::Answer::No), cancel = int(Dialogs::Answer::Cancel);
         // clang-format off
-        QTest::newRow("no unsaved changes")         << "frmScoreboard" << false << "quiz.brm"      << ""       << true  << false;
-        QTest::newRow("Cancel keeps it open")       << "frmScoreboard" << true  << "quiz.brm"      << "Cancel" << false << false;
-        QTest::newRow("No closes it")               << "frmScoreboard" << true  << "quiz.brm"      << "No"     << true  << false;
-        QTest::newRow("Yes saves and closes")       << "frmScoreboard" << true  << "quiz.brm"      << "Yes"    << true  << true;
-        QTest::newRow("Yes, save dialog cancelled") << "frmScoreboard" << true  << ""              << "Yes"    << false << false;
-        QTest::newRow("Yes, save fails")            << "frmScoreboard" << true  << "gone/quiz.brm" << "Yes"    << false << false;
-        QTest::newRow("help closed last")           << "frmHelp"       << true  << "quiz.brm"      << "Yes"    << true  << true;
+        QTest::newRow("no unsaved changes")         << "frmScoreboard" << "quiz.brm"      << -1     << true;
+        QTest::newRow("Cancel keeps it open")       << "frmScoreboard" << "quiz.brm"      << cancel << false;
+        QTest::newRow("No closes it")               << "frmScoreboard" << "quiz.brm"      << no     << true;
+        QTest::newRow("Yes saves and closes")       << "frmScoreboard" << "quiz.brm"      << yes    << true;
+        QTest::newRow("Yes, save dialog cancelled") << "frmScoreboard" << ""              << yes    << false;
+        QTest::newRow("Yes, save fails")            << "frmScoreboard" << "gone/quiz.brm" << yes    << false;
+        QTest::newRow("help closed last")           << "frmHelp"       << "quiz.brm"      << yes    << true;
         // clang-format on
     }
     void closingTheLastWindowWithUnsavedChangesAsks()
     {
         QFETCH(QString, closing);
-        QFETCH(bool, fileChanged);
         QFETCH(QString, openFile);
-        QFETCH(QString, answer);
+        QFETCH(int, answer);
         QFETCH(bool, closes);
-        QFETCH(bool, saved);
+        const bool saved = closes && answer == int(Dialogs::Answer::Yes);
 
-        startAndClickTheSplash();
+        Navigation::start();
+        clickTheSplash();
         goToTheScoreboard();
+        QWidget* window = frmScoreboard::instance();
         if (closing == "frmHelp") {
             Navigation::showHelp();
+            window = frmHelp::instance();
             optionsState().FileChanged = FlagTrue;
             frmScoreboard::instance()->close(); // not the last window: closes without asking
             QTRY_VERIFY(!frmScoreboard::exists());
+            QVERIFY(Testing::shown().isEmpty());
         }
-        QCOMPARE(Testing::shown().size(), 0);
-        QCOMPARE(openWindows(), QStringList{closing});
 
         const QString quizFile = dir.filePath("quiz.brm");
         QFile::remove(quizFile);
         model().CurrentFile = openFile.isEmpty() ? QString() : dir.filePath(openFile);
-        optionsState().FileChanged = fileChanged ? FlagTrue : FlagFalse;
-        if (!answer.isEmpty())
-            Testing::queueAnswer(answer == "Yes"  ? Dialogs::Answer::Yes
-                                 : answer == "No" ? Dialogs::Answer::No
-                                                  : Dialogs::Answer::Cancel);
-        if (answer == "Yes" && openFile.isEmpty())
+        optionsState().FileChanged = answer >= 0 ? FlagTrue : FlagFalse;
+        if (answer >= 0)
+            Testing::queueAnswer(Dialogs::Answer(answer));
+        if (openFile.isEmpty())
             Testing::queueFile(std::nullopt);
-
-        QWidget* window = QApplication::topLevelWidgets().first();
-        for (QWidget* candidate : QApplication::topLevelWidgets())
-            if (candidate->objectName() == closing)
-                window = candidate;
         window->close();
 
-        QCOMPARE(!Testing::shown().isEmpty(), !answer.isEmpty());
-        if (!answer.isEmpty()) {
-            const auto& prompt = Testing::shown().constFirst();
-            QCOMPARE(prompt.title, QStringLiteral("Save Changes?"));
-            QCOMPARE(prompt.text, ClosingText);
-            QCOMPARE(prompt.buttons, Dialogs::Buttons::YesNoCancel);
+        QCOMPARE(Testing::shown().isEmpty(), answer < 0);
+        if (answer >= 0) { // the prompt comes first
+            QCOMPARE(Testing::shown().constFirst().text, ClosingText);
+            QCOMPARE(Testing::shown().constFirst().buttons, Dialogs::Buttons::YesNoCancel);
         }
         QCOMPARE(openWindows(), closes ? QStringList() : QStringList{closing});
-        QCOMPARE(QFile::exists(quizFile), saved);
-        if (saved)
-            QCOMPARE(contentOf(quizFile), ScoreboardFile::fileBytes(model()));
-        QCOMPARE(optionsState().FileChanged, fileChanged && !saved ? FlagTrue : FlagFalse);
+        QFile file(quizFile);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+                 saved ? ScoreboardFile::fileBytes(model()) : QByteArray());
+        QCOMPARE(optionsState().FileChanged, answer >= 0 && !saved ? FlagTrue : FlagFalse);
+    }
+
+    void aFileThatCannotBeShownSaysWhy_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // null: no file at all
+        QTest::addColumn<QString>("message");
+        const QString missing = "Help file has been moved from its normal location.  Please reinstall the program.";
+        const QString unreadable = "Help file cannot be read.  Please reinstall the program.";
+        QTest::newRow("missing") << QByteArray() << missing;
+        QTest::newRow("a folder") << QByteArray("folder") << unreadable;
+        QTest::newRow("random bytes") << QByteArray::fromHex("8badf00d00ff13377e0a0d00c0ffee") << unreadable;
+        QTest::newRow("RTF holding no text") << QByteArray("{\\rtf1{\\pict 0a0b}}") << unreadable;
+    }
+    void aFileThatCannotBeShownSaysWhy()
+    {
+        QFETCH(QByteArray, bytes);
+        if (bytes == "folder")
+            QVERIFY(QDir(dir.path()).mkpath("help.rtf"));
+        else if (!bytes.isNull())
+            QVERIFY(writeFile(helpFile, bytes));
+        Navigation::showHelp();
+        QTEST(helpText(), "message");
+        QDir(helpFile).removeRecursively();
+    }
+
+    // Showing it again brings the same window without reading the file again; after closing, the next
+    // showing reads it afresh.
+    void oneWindowReadingTheFileWhenItOpens()
+    {
+        QVERIFY(writeFile(helpFile, "{\\rtf1 First edition}"));
+        Navigation::showHelp();
+        frmHelp* first = frmHelp::instance();
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        QVERIFY(writeFile(helpFile, "{\\rtf1 Second edition}"));
+        Navigation::showHelp();
+        QCOMPARE(frmHelp::instance(), first);
+        QCOMPARE(helpText(), QStringLiteral("First edition"));
+
+        first->close();
+        QTRY_VERIFY(!frmHelp::exists());
+        Navigation::showHelp();
+        QVERIFY(frmHelp::instance()->isVisible());
+        QCOMPARE(helpText(), QStringLiteral("Second edition"));
     }
 };
 

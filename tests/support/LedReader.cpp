@@ -10,29 +10,15 @@ using namespace brimley;
 namespace LedReader {
 namespace {
 
-bool differs(QRgb pixel, QColor colour, int tolerance)
+int distance(QRgb pixel, QColor colour) // squared
 {
-    return std::abs(qRed(pixel) - colour.red()) > tolerance ||
-           std::abs(qGreen(pixel) - colour.green()) > tolerance ||
-           std::abs(qBlue(pixel) - colour.blue()) > tolerance;
+    const int r = qRed(pixel) - colour.red(), g = qGreen(pixel) - colour.green(), b = qBlue(pixel) - colour.blue();
+    return r * r + g * g + b * b;
 }
-
-// How far a colour lies from the background towards the lit colour: 0 background, 1 lit.
-double litness(QRgb pixel, QColor lit, QColor background)
+bool differs(QRgb pixel, QColor colour, int tolerance) // in any channel
 {
-    const double d[] = {double(lit.red() - background.red()), double(lit.green() - background.green()),
-                        double(lit.blue() - background.blue())};
-    const double p[] = {double(qRed(pixel) - background.red()), double(qGreen(pixel) - background.green()),
-                        double(qBlue(pixel) - background.blue())};
-    return (p[0] * d[0] + p[1] * d[1] + p[2] * d[2]) / (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
-}
-
-char characterFor(std::uint8_t lit)
-{
-    for (char c : QByteArray("0123456789- "))
-        if (SegmentFont::segmentsFor(c) == lit)
-            return c;
-    return '?';
+    return std::max({std::abs(qRed(pixel) - colour.red()), std::abs(qGreen(pixel) - colour.green()),
+                     std::abs(qBlue(pixel) - colour.blue())}) > tolerance;
 }
 
 } // namespace
@@ -53,9 +39,7 @@ std::optional<Reading> read(const QImage& source, QColor lit, QColor background,
     const bool focusCue = differs(image.pixel(display.topLeft()), background, 8);
     const int band = std::max(2, display.height() / 30);
     const QRect inner = display.adjusted(band, band, -band, -band);
-    auto drawn = [&](int x, int y) {
-        return differs(image.pixel(x, y), background, 8);
-    };
+    const auto drawn = [&](int x, int y) { return differs(image.pixel(x, y), background, 8); };
 
     // Each digit is a run of columns holding segment pixels (unlit segments are drawn too).
     std::vector<std::pair<int, int>> runs;
@@ -78,8 +62,7 @@ std::optional<Reading> read(const QImage& source, QColor lit, QColor background,
 
     QString text;
     for (const auto& [left, right] : runs) {
-        int top = inner.bottom();
-        int bottom = inner.top();
+        int top = inner.bottom(), bottom = inner.top();
         for (int y = inner.top(); y <= inner.bottom(); ++y)
             for (int x = left; x <= right; ++x)
                 if (drawn(x, y)) {
@@ -92,10 +75,14 @@ std::optional<Reading> read(const QImage& source, QColor lit, QColor background,
             const QPointF centre = polygons[std::size_t(segment)].boundingRect().center();
             const QPointF at(found.left() + (centre.x() - unit.left()) * found.width() / unit.width(),
                              found.top() + (centre.y() - unit.top()) * found.height() / unit.height());
-            if (litness(image.pixel(at.toPoint()), lit, background) > 0.5)
+            const QRgb pixel = image.pixel(at.toPoint()); // lit when nearer the lit colour
+            if (distance(pixel, lit) < distance(pixel, background))
                 litSegments |= std::uint8_t(1 << segment);
         }
-        text += QLatin1Char(characterFor(litSegments));
+        const QByteArray known("0123456789- ");
+        const auto c = std::find_if(known.begin(), known.end(),
+                                    [&](char k) { return SegmentFont::segmentsFor(k) == litSegments; });
+        text += QLatin1Char(c == known.end() ? '?' : *c);
     }
     text = text.trimmed();
     return Reading{display, text.isEmpty() ? QStringLiteral("-1") : text, focusCue};

@@ -1,8 +1,8 @@
 #pragma once
 
-// Reads an LED score display off a screenshot, so that a test can see the score exactly as the
-// audience does. The display is found by its background colour; its digits are found where its
-// segments (lit or unlit, both drawn) stand, and each segment is read at its centre.
+// Reads an LED score display off a screenshot, as the audience sees it: the display is found by its
+// background colour, its digits where their segments (unlit ones are drawn too) stand, and each
+// segment is read at its centre.
 
 #include <QColor>
 #include <QImage>
@@ -12,12 +12,9 @@
 
 namespace LedReader {
 
-struct Reading
-{
-    QRect display;         // in the image
-    QString value;         // the number shown; "-1" for a blank display (the cleared value)
-    bool focusCue = false; // a mark in the display's corner
-};
+// The display's place in the image, the number shown ("-1" for a blank display, the cleared value)
+// and whether the focus cue marks its corners.
+struct Reading { QRect display; QString value; bool focusCue = false; };
 
 // Nothing when no display with that many digits is found. The image must show one display only.
 std::optional<Reading> read(const QImage& image, QColor lit, QColor background, int digits);

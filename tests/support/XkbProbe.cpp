@@ -4,30 +4,23 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
+#include <utility>
+
 namespace XkbProbe {
 namespace {
 
 Display* connection = nullptr;
 
-unsigned int numLockMask()
-{
-    return connection ? XkbKeysymToModifiers(connection, XK_Num_Lock) : 0;
-}
+unsigned int numLockMask() { return connection ? XkbKeysymToModifiers(connection, XK_Num_Lock) : 0; }
 
 } // namespace
 
-bool connect()
-{
-    if (!connection)
-        connection = XOpenDisplay(nullptr);
-    return connection != nullptr;
-}
+bool connect() { return connection || (connection = XOpenDisplay(nullptr)) != nullptr; }
 
 void disconnect()
 {
     if (connection)
-        XCloseDisplay(connection);
-    connection = nullptr;
+        XCloseDisplay(std::exchange(connection, nullptr));
 }
 
 std::optional<bool> numLock()
@@ -41,19 +34,16 @@ std::optional<bool> numLock()
 
 void setNumLock(bool on)
 {
-    const unsigned int mask = numLockMask();
-    if (mask == 0)
-        return;
-    XkbLockModifiers(connection, XkbUseCoreKbd, mask, on ? mask : 0);
-    XSync(connection, False);
+    if (const unsigned int mask = numLockMask()) {
+        XkbLockModifiers(connection, XkbUseCoreKbd, mask, on ? mask : 0);
+        XSync(connection, False);
+    }
 }
 
 int keycodeOf(const char* keysymName)
 {
     const KeySym keysym = XStringToKeysym(keysymName);
-    if (!connection || keysym == NoSymbol)
-        return 0;
-    return XKeysymToKeycode(connection, keysym);
+    return connection && keysym != NoSymbol ? XKeysymToKeycode(connection, keysym) : 0;
 }
 
 } // namespace XkbProbe
