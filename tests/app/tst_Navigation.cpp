@@ -1,5 +1,6 @@
 // How the windows open and close each other, when the program ends, and what the help window shows.
 
+#include "app/HelpLayout.h"
 #include "app/Navigation.h"
 #include "app/Settings.h"
 #include "app/frmHelp.h"
@@ -192,6 +193,38 @@ private slots:
         Navigation::showHelp();
         QTEST(helpText(), "message");
         QDir(helpFile).removeRecursively();
+    }
+
+    // The viewer fills the window but for the margins; a window dragged below its minimum is put back.
+    void theHelpWindowKeepsItsLayout_data()
+    {
+        QTest::addColumn<QSizeF>("outer");
+        QTest::addColumn<QSizeF>("window");
+        QTest::addColumn<QRectF>("viewer");
+        QTest::addColumn<double>("wrap");
+        QTest::newRow("initial") << QSizeF(11055, 9270) << QSizeF(11055, 9270) << QRectF(120, 0, 10815, 8850)
+                                 << 10365.0;
+        QTest::newRow("too narrow") << QSizeF(2000, 5000) << QSizeF(2700, 5000) << QRectF(120, 0, 2460, 4580)
+                                    << 2010.0;
+        QTest::newRow("too low") << QSizeF(6000, 1200) << QSizeF(6000, 1700) << QRectF(120, 0, 5760, 1280)
+                                 << 5310.0;
+    }
+    void theHelpWindowKeepsItsLayout()
+    {
+        QFETCH(QSizeF, outer);
+        const HelpLayout layout = helpLayout(outer.width(), outer.height());
+        QTEST(QSizeF(layout.windowWidth, layout.windowHeight), "window");
+        QTEST(layout.viewer, "viewer");
+        QTEST(layout.wrapWidth, "wrap");
+
+        frmHelp window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(133, 67); // 2000 x 1000 twips
+        // 2700 x 1700 twips, the height as the whole pixel that reaches 1700 twips (114 px, 1710 twips).
+        QTRY_COMPARE(window.frameGeometry().size(), QSize(180, 114));
+        QCOMPARE(window.rtbHelp->geometry(), QRect(8, 0, 164, 86));
+        QCOMPARE(window.rtbHelp->lineWrapColumnOrWidth(), 180 - 46); // 240 + 450 twips in pixels
     }
 
     // Showing it again brings the same window without reading the file again; after closing, the next
