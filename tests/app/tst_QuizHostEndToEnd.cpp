@@ -194,6 +194,14 @@ private slots:
         QCOMPARE(waitForWindow("Brimley - " + quizFile), window);
         QCOMPARE(contentOf(quizFile), expectedFile("Owls"));
 
+        // New, then the file opened again.
+        QVERIFY(focus(window));
+        QVERIFY(XDoTool::key({"ctrl+n"}));
+        QCOMPARE(waitForWindow("Brimley"), window);
+        QVERIFY(XDoTool::key({"ctrl+o"}));
+        QVERIFY(answerFileDialog("Open", quizFile));
+        QCOMPARE(waitForWindow("Brimley - " + quizFile), window);
+
         // To the scoreboard without a question, nothing being changed since.
         QVERIFY(focus(window));
         QVERIFY(XDoTool::key({"ctrl+g"}));
@@ -211,6 +219,10 @@ private slots:
         QVERIFY(XDoTool::key({"7", "Return", "plus", "5", "Return"}));
         QTRY_COMPARE_WITH_TIMEOUT(scores(scoreboard), QStringList({"42", "0", "12"}), Patience);
 
+        // F1: help, over the scoreboard.
+        QVERIFY(XDoTool::key({"F1"}));
+        QVERIFY2(!waitForWindow("Brimley Help").isEmpty(), "F1 did not show the help window");
+        QVERIFY(focus(scoreboard));
         // F2: the options, the file still open. A team renamed, and back: the save prompt, answered Yes
         // (its default); the scores stay with their cells.
         QVERIFY(XDoTool::key({"F2"}));
