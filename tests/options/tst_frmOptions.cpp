@@ -8,6 +8,7 @@
 #include "options/frmOptions.h"
 #include "platform/Dialogs.h"
 #include "platform/ImageBox.h"
+#include "platform/NumLock.h"
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/VerticalSpinner.h"
@@ -381,6 +382,24 @@ private slots:
         QCOMPARE(frmScoreboard::exists(), command == "Go To Scoreboard" && wentOn);
         if (frmScoreboard::exists()) // with the unsaved team list's one shown team
             QVERIFY(frmScoreboard::instance()->isVisible() && frmScoreboard::instance()->TotalObjs() == 1);
+    }
+
+    void goingToTheScoreboardForcesNumLock()
+    {
+        struct : NumLock::Keyboard
+        {
+            std::optional<bool> isOn() override { return on; }
+            void setOn(bool value) override { on = value; }
+            bool on = false;
+        } keyboard;
+        NumLock::Testing::replaceSystem(&keyboard);
+        const auto restore = qScopeGuard([] { NumLock::Testing::replaceSystem(nullptr); });
+        Settings keepOn;
+        keepOn.NumLockForce = NumLockKeepOn;
+        QVERIFY(open(keepOn));
+        click(window->cmdGoScoreboard);
+        QTRY_VERIFY(!frmOptions::exists());
+        QVERIFY(keyboard.on);
     }
 
     void saveAsAsksForANameAndBeforeReplacingAFile()
