@@ -154,10 +154,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs a real X server (the xcb platform); this one runs on another platform");
-        if (!XDoTool::installed())
-            QSKIP("needs xdotool to click and type on the X server");
+        SKIP_WITHOUT_X_SERVER_AND_XDOTOOL();
         QVERIFY(home.isValid());
         options = std::make_unique<frmOptions>();
         options->setAttribute(Qt::WA_DontShowOnScreen);

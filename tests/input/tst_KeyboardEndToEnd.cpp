@@ -55,10 +55,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs a real X server (the xcb platform); this one runs on another platform");
-        if (!XDoTool::installed())
-            QSKIP("needs xdotool to type on the X server");
+        SKIP_WITHOUT_X_SERVER_AND_XDOTOOL();
         QVERIFY(XkbProbe::connect());
 
         // The operator's way to the scoreboard: a click on the splash window, then Go To Scoreboard

@@ -69,10 +69,7 @@ private:
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs a real X server (the xcb platform); this one runs on another platform");
-        if (!XDoTool::installed())
-            QSKIP("needs xdotool to type on the X server");
+        SKIP_WITHOUT_X_SERVER_AND_XDOTOOL();
         QVERIFY(XkbProbe::connect());
         QVERIFY2(XkbProbe::numLock().has_value(), "the X server's keymap has no NumLock modifier");
         // Window-wide keys must not open real windows in the middle of the test.

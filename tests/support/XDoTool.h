@@ -3,6 +3,7 @@
 // Runs xdotool, which types and clicks through the X server's test extension exactly as a person
 // at the keyboard would. Each run is waited for (with a time-out) and never outlives the call.
 
+#include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -34,3 +35,12 @@ inline std::optional<QString> run(const QStringList& arguments, bool reportFailu
 inline bool key(const QStringList& keys) { return run(QStringList{QStringLiteral("key")} + keys).has_value(); }
 
 } // namespace XDoTool
+
+// Skips the test where it cannot type on a real X server: another platform, or no xdotool.
+#define SKIP_WITHOUT_X_SERVER_AND_XDOTOOL()                                                                  \
+    do {                                                                                                     \
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))                                         \
+            QSKIP("needs a real X server (the xcb platform); this one runs on another platform");            \
+        if (!XDoTool::installed())                                                                           \
+            QSKIP("needs xdotool to type and click on the X server");                                        \
+    } while (false)
