@@ -1,7 +1,5 @@
 #include "app/Settings.h"
 
-#include <algorithm>
-
 namespace brimley {
 
 bool operator==(const Team& a, const Team& b)
@@ -16,12 +14,6 @@ bool operator==(const Settings& a, const Settings& b)
            a.PosNameToScore == b.PosNameToScore && a.PosImgToScore == b.PosImgToScore &&
            a.DigitsWide == b.DigitsWide && a.HPadding == b.HPadding && a.VPadding == b.VPadding &&
            a.Spacing == b.Spacing && a.CurrentFile == b.CurrentFile && a.Teams == b.Teams;
-}
-
-int Settings::shownTeamCount() const
-{
-    return static_cast<int>(std::count_if(Teams.cbegin(), Teams.cend(),
-                                          [](const Team& team) { return team.TeamShown == FlagTrue; }));
 }
 
 Settings& model()

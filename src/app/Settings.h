@@ -53,8 +53,6 @@ struct Settings
     QVector<Team> Teams{defaultTeam()};
 
     static Team defaultTeam() { return Team{QStringLiteral("Team 1"), QString(), FlagTrue}; }
-
-    int shownTeamCount() const;
 };
 
 bool operator==(const Settings& a, const Settings& b);

@@ -40,9 +40,6 @@ public:
     // Makes the latest undone change again, skipping those of displays that are gone.
     bool redo(const Writer& write);
 
-    const std::vector<Change>& undoable() const { return done; }
-    const std::vector<Change>& redoable() const { return undone; }
-
 private:
     std::vector<Change> done;
     std::vector<Change> undone;

@@ -56,8 +56,6 @@ public:
     int Index() const { return index; }
     void setIndex(int value) { index = value; }
 
-    const LedProperties& ledProperties() const { return properties; }
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -339,8 +339,7 @@ void frmOptions::UpdatePreview()
     // is in the model, and then the preview keeps to what the buttons show.
     input.picture = otnImageLeft->isChecked() ? SideLeft : otnImageRight->isChecked() ? SideRight : SideNone;
     input.name = otnNameTop->isChecked() ? SideTop : otnNameBottom->isChecked() ? SideBottom : SideNone;
-    previewPlacement = PreviewLayout::compute(input);
-    const PreviewLayout::Placement& placement = previewPlacement;
+    const PreviewLayout::Placement placement = PreviewLayout::compute(input);
 
     nledPreview->move(twipsToPixels(placement.display.x()), twipsToPixels(placement.display.y()));
     picPreview->setGeometry(toPixels(placement.picture));

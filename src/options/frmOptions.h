@@ -56,10 +56,6 @@ public:
     // window has been open, and remembers the path chosen. Nothing is returned on cancel.
     std::optional<QString> showOpenDialog(const QString& filter, bool mustExist);
     std::optional<QString> showSaveDialog(const QString& filter);
-    const QString& dialogPath() const { return lastDialogPath; }
-
-    // The sample cell's placement from the last UpdatePreview, in twips.
-    const PreviewLayout::Placement& lastPreview() const { return previewPlacement; }
 
     // The picture the preview shows while "Basketball.gif" cannot be loaded.
     static QImage builtInSamplePicture();
@@ -219,7 +215,6 @@ private:
     // rows match the model again, and the selection handling then runs once.
     bool editingRows = false;
     QString lastDialogPath;
-    PreviewLayout::Placement previewPlacement;
 };
 
 } // namespace brimley

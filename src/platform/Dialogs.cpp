@@ -142,7 +142,6 @@ void beep()
 namespace Testing {
 
 void enable() { test().enabled = true; }
-void disable() { test().enabled = false; }
 bool enabled() { return test().enabled; }
 void queueAnswer(Answer answer) { test().answers.enqueue(answer); }
 void queueFile(std::optional<QString> path) { test().files.enqueue(std::move(path)); }

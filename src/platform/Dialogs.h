@@ -58,7 +58,6 @@ struct Shown
 // In test mode no real dialog appears: each dialog takes the next queued answer of its kind. A dialog
 // without a queued answer is recorded as unexpected and answered Cancel (or cancelled).
 void enable();
-void disable();
 bool enabled();
 
 void queueAnswer(Answer answer);

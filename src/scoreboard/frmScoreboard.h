@@ -69,14 +69,11 @@ public:
     // there was none.
     bool UndoScoreChange();
     bool RedoScoreChange();
-    const ScoreHistory& scoreHistory() const { return history; }
     // Shows the audience only the background colour, or the scoreboard again.
     void ToggleBlackout();
-    bool BlackedOut() const;
 
     // Over a full-screen scoreboard the pointer is hidden once it has rested this long.
     static constexpr int PointerRestTime = 2000; // ms
-    void setPointerRestTime(int milliseconds);
 
     PictureBox* picDrawingArea = nullptr;
     // Control arrays; element 0 is the hidden template, elements 1 to TotalObjs are the cells.

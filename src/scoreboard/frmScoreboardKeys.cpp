@@ -214,16 +214,6 @@ void frmScoreboard::ToggleBlackout()
     picBlackout->setVisible(!picBlackout->isVisible());
 }
 
-bool frmScoreboard::BlackedOut() const
-{
-    return picBlackout->isVisible();
-}
-
-void frmScoreboard::setPointerRestTime(int milliseconds)
-{
-    pointerTimer->setInterval(milliseconds);
-}
-
 void frmScoreboard::pointerMoved()
 {
     unsetCursor();
