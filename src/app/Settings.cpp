@@ -1,6 +1,14 @@
 #include "app/Settings.h"
 
+#include <atomic>
+
 namespace brimley {
+
+TeamId newTeamId()
+{
+    static std::atomic<TeamId> last{0};
+    return ++last;
+}
 
 bool operator==(const Team& a, const Team& b)
 {

@@ -23,13 +23,21 @@ enum Side : std::int32_t { SideNone = 0, SideTop = 1, SideBottom = 2, SideLeft =
 
 enum NumLockMode : std::int32_t { NumLockNormal = 0, NumLockKeepOn = 1, NumLockKeepOff = 2 };
 
+// Which team a score belongs to while the program runs. A team keeps its identity through renaming,
+// moving, hiding and showing, so its score follows it; a team added, or read from a file, is a new team
+// and starts afresh. Identities are never saved and never given twice.
+using TeamId = std::uint64_t;
+TeamId newTeamId();
+
 struct Team
 {
     QString TeamName;
     QString TeamPicture;           // full path; empty means no picture
     Flag TeamShown = FlagTrue;     // whether the team has a cell on the scoreboard
+    TeamId Identity = newTeamId(); // copies of a team are the same team
 };
 
+// Teams compare by what the file holds; their identities are left out.
 bool operator==(const Team& a, const Team& b);
 inline bool operator!=(const Team& a, const Team& b) { return !(a == b); }
 

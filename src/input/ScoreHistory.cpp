@@ -3,15 +3,15 @@
 namespace brimley {
 namespace {
 
-// Moves the latest change of a display that still exists from one list to the other, writing the value
-// the step leads to; changes of displays that are gone are dropped.
+// Moves the latest change of a team that still exists from one list to the other, writing the score the
+// step leads to; changes of teams that are gone are dropped.
 bool step(std::vector<ScoreHistory::Change>& from, std::vector<ScoreHistory::Change>& to,
           const ScoreHistory::Writer& write, bool backwards)
 {
     while (!from.empty()) {
         ScoreHistory::Change change = std::move(from.back());
         from.pop_back();
-        if (write(change.display, backwards ? change.before : change.after)) {
+        if (write(change.team, backwards ? change.before : change.after)) {
             to.push_back(std::move(change));
             return true;
         }
@@ -21,11 +21,11 @@ bool step(std::vector<ScoreHistory::Change>& from, std::vector<ScoreHistory::Cha
 
 } // namespace
 
-void ScoreHistory::record(DisplayId display, const QString& before, const QString& after)
+void ScoreHistory::record(TeamId team, const QString& before, const QString& after)
 {
     if (before == after)
         return;
-    done.push_back(Change{display, before, after});
+    done.push_back(Change{team, before, after});
     undone.clear();
 }
 
@@ -43,7 +43,7 @@ void RecordingDisplay::setCaption(const QString& caption)
 {
     const QString before = display.Caption();
     display.setCaption(caption);
-    history.record(id, before, caption);
+    history.record(team, before, caption);
 }
 
 } // namespace brimley

@@ -2,10 +2,10 @@
 
 // ScoreHistory: the score changes of a run, so that the operator can take back a wrong entry (Ctrl+Z)
 // and bring it back again (Ctrl+Y). Only what the score entry accepted is recorded: a value typed, a
-// sum or difference, a clear. Displays are known by an id that is never given twice, so a change of a
-// display that has since been destroyed is recognised as such and skipped, even when a new display has
-// taken its place in the same cell.
+// sum or difference, a clear. Each change belongs to the team whose score it changed, so undoing it
+// reaches that team wherever its cell now is; a change of a team that has since been deleted is skipped.
 
+#include "app/Settings.h"
 #include "input/ShowDigits.h"
 
 #include <QString>
@@ -18,26 +18,24 @@ namespace brimley {
 class ScoreHistory
 {
 public:
-    using DisplayId = std::uint64_t;
-
     struct Change
     {
-        DisplayId display = 0;
+        TeamId team = 0;
         QString before;
         QString after;
     };
 
-    // Writes a value to a display; false when that display no longer exists.
-    using Writer = std::function<bool(DisplayId display, const QString& caption)>;
+    // Writes a score to a team; false when that team no longer exists.
+    using Writer = std::function<bool(TeamId team, const QString& caption)>;
 
     // A change the score entry made. A new change ends what could be redone, as in any editor. A write
     // that leaves the value as it was is no change: undoing it would show nothing happening.
-    void record(DisplayId display, const QString& before, const QString& after);
+    void record(TeamId team, const QString& before, const QString& after);
 
-    // Puts back the value before the latest change whose display still exists; changes of displays that
-    // are gone are dropped on the way. False when nothing was left to undo.
+    // Puts back the score before the latest change whose team still exists; changes of teams that are
+    // gone are dropped on the way. False when nothing was left to undo.
     bool undo(const Writer& write);
-    // Makes the latest undone change again, skipping those of displays that are gone.
+    // Makes the latest undone change again, skipping those of teams that are gone.
     bool redo(const Writer& write);
 
 private:
@@ -45,13 +43,13 @@ private:
     std::vector<Change> undone;
 };
 
-// A score display whose every written value goes into a history. The score entry writes only what it
-// accepts, so wrapping the display it works on records exactly the accepted changes.
+// A team's score display whose every written value goes into a history. The score entry writes only
+// what it accepts, so wrapping the display it works on records exactly the accepted changes.
 class RecordingDisplay final : public ShowDigits::ScoreDisplay
 {
 public:
-    RecordingDisplay(ShowDigits::ScoreDisplay& inner, ScoreHistory& into, ScoreHistory::DisplayId displayId)
-        : display(inner), history(into), id(displayId)
+    RecordingDisplay(ShowDigits::ScoreDisplay& inner, ScoreHistory& into, TeamId ofTeam)
+        : display(inner), history(into), team(ofTeam)
     {
     }
     QString Name() const override { return display.Name(); }
@@ -61,7 +59,7 @@ public:
 private:
     ShowDigits::ScoreDisplay& display;
     ScoreHistory& history;
-    ScoreHistory::DisplayId id;
+    TeamId team;
 };
 
 } // namespace brimley

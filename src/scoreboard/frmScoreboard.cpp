@@ -118,7 +118,7 @@ void frmScoreboard::createTemplates()
     picTeamName = {nameStrip};
     lblTeamName = {name};
     picTeam = {picture};
-    displayIds = {0};
+    cellTeams = {0};
 }
 
 void frmScoreboard::createCell(int n)
@@ -154,7 +154,7 @@ void frmScoreboard::createCell(int n)
     picTeamName.append(nameStrip);
     lblTeamName.append(name);
     picTeam.append(picture);
-    displayIds.append(++lastDisplayId);
+    cellTeams.append(0);
 
     container->show();
     image->show();
@@ -176,7 +176,7 @@ void frmScoreboard::destroyCell(int n)
     picTeamName.removeAt(n);
     lblTeamName.removeAt(n);
     picTeam.removeAt(n);
-    displayIds.removeAt(n);
+    cellTeams.removeAt(n);
 }
 
 void frmScoreboard::UpdateForm()
@@ -199,11 +199,14 @@ void frmScoreboard::P1CreateDestroy()
         ++totalObjs;
         if (totalObjs > picTeamContainer.size() - 1)
             createCell(totalObjs);
-        // An existing cell is reused unchanged: its score stays.
+        // An existing cell is reused; it shows its new team's score.
+        cellTeams[totalObjs] = team.Identity;
+        nledScore[totalObjs]->setCaption(scores.scoreOf(team.Identity));
     }
     // Cells with higher numbers go first, so the lower ones always survive.
     for (int i = static_cast<int>(picTeamContainer.size()) - 1; i > totalObjs; --i)
         destroyCell(i);
+    scores.keepOnly(settings.Teams);
 }
 
 void frmScoreboard::P2PositionTeams()

@@ -4,8 +4,8 @@
 // cell is a container with a name strip, a picture square and an LED score display. The cells are
 // kept in parallel control arrays whose element 0 is a hidden template. Every change of the window's
 // size, and every return from the options window, rebuilds the whole window from the settings model;
-// only the controls and the scores inside the displays survive a rebuild. A score belongs to its cell,
-// not to its team.
+// only the controls and the scores survive a rebuild. A score belongs to its team: each cell shows the
+// score of the team it shows, whichever cell that is after teams were hidden, shown or moved.
 //
 // The window is worked from the keyboard alone: every control that takes keys funnels its key-downs
 // into AllKeyCode (F1 help, F2 options) and the cells' controls their key-ups into AllKeyUp
@@ -19,6 +19,7 @@
 
 #include "input/ScoreHistory.h"
 #include "platform/SingleWindow.h"
+#include "scoreboard/ScoreBook.h"
 #include "scoreboard/modCenterObjects.h"
 
 #include <QVector>
@@ -65,8 +66,8 @@ public:
     // Full screen on the screen the window is on, and back to the window it was.
     void ToggleFullScreen();
     void LeaveFullScreen();
-    // Takes back, or makes again, the latest score change of a display that still exists; false when
-    // there was none.
+    // Takes back, or makes again, the latest score change of a team that still exists; false when there
+    // was none.
     bool UndoScoreChange();
     bool RedoScoreChange();
     // Shows the audience only the background colour, or the scoreboard again.
@@ -100,7 +101,9 @@ private:
     void connectCellKeys(int n);
     void nledScore_KeyDown(int Index, int KeyCode, int Shift);
     void scoreboardKeyDown(int KeyCode, int Shift);
-    bool writeScore(ScoreHistory::DisplayId display, const QString& caption);
+    // A team's score, and every display that shows it.
+    void setScore(TeamId team, const QString& caption);
+    bool writeScore(TeamId team, const QString& caption);
     void pointerMoved();
     void enterFullScreen();
     void destroyCell(int n);
@@ -111,9 +114,9 @@ private:
     double cellScale = 0;
     GridLayout grid;
 
-    // The history's id of every display, parallel to nledScore; ids are never given twice.
-    QVector<ScoreHistory::DisplayId> displayIds;
-    ScoreHistory::DisplayId lastDisplayId = 0;
+    // The team each cell shows, parallel to nledScore (0 for the template).
+    QVector<TeamId> cellTeams;
+    ScoreBook scores;
     ScoreHistory history;
     // Whether the key press being handled is the keyboard's repetition of a held key.
     bool keyPressRepeats = false;

@@ -19,22 +19,29 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace brimley {
 namespace {
 
-// The score entry works on a display through its name and caption.
-class ScoreDisplayOf final : public ShowDigits::ScoreDisplay
+// The score entry works on a display through its name and caption; what it writes is the score of the
+// team the display shows.
+class TeamScoreDisplay final : public ShowDigits::ScoreDisplay
 {
 public:
-    explicit ScoreDisplayOf(NumberLED& led) : display(led) {}
+    TeamScoreDisplay(const NumberLED& led, std::function<void(const QString&)> writeScore)
+        : display(led), write(std::move(writeScore))
+    {
+    }
     QString Name() const override { return display.objectName(); }
     QString Caption() const override { return display.Caption(); }
-    void setCaption(const QString& caption) override { display.setCaption(caption); }
+    void setCaption(const QString& caption) override { write(caption); }
 
 private:
-    NumberLED& display;
+    const NumberLED& display;
+    std::function<void(const QString&)> write;
 };
 
 // Picture boxes take the focus when clicked, as the operator expects of any control, but Tab only
@@ -102,9 +109,10 @@ void frmScoreboard::nledScore_KeyDown(int Index, int KeyCode, int Shift)
     const std::int16_t character = KeyMapping::KeyCodeToAsci(saturate16(KeyCode));
     // F1 and F2 may have opened a window and the cell may be gone by now; the display must still exist.
     if (Index >= 1 && Index < nledScore.size()) {
-        ScoreDisplayOf display(*nledScore[Index]);
+        const TeamId team = cellTeams[Index];
+        TeamScoreDisplay display(*nledScore[Index], [this, team](const QString& caption) { setScore(team, caption); });
         // Only what the entry accepts is written, so only accepted changes reach the history.
-        RecordingDisplay recorded(display, history, displayIds[Index]);
+        RecordingDisplay recorded(display, history, team);
         // Every display carries the template's maximum; the minimum -1 lets an entry clear a display.
         const std::int16_t maximum = nledScore[0]->Max();
         ShowDigits::ScoreEntryKey(recorded, character, -1, maximum);
@@ -185,12 +193,22 @@ void frmScoreboard::LeaveFullScreen()
     geometryBeforeFullScreen = QRect();
 }
 
-bool frmScoreboard::writeScore(ScoreHistory::DisplayId display, const QString& caption)
+void frmScoreboard::setScore(TeamId team, const QString& caption)
 {
-    const int index = static_cast<int>(displayIds.indexOf(display));
-    if (index < 1)
+    scores.setScore(team, caption);
+    for (int k = 1; k <= totalObjs && k < cellTeams.size(); ++k) {
+        if (cellTeams[k] == team)
+            nledScore[k]->setCaption(caption);
+    }
+}
+
+bool frmScoreboard::writeScore(TeamId team, const QString& caption)
+{
+    // A hidden team's score changes too: it shows again with the team.
+    const QVector<Team>& teams = model().Teams;
+    if (std::none_of(teams.cbegin(), teams.cend(), [team](const Team& t) { return t.Identity == team; }))
         return false;
-    nledScore[index]->setCaption(caption);
+    setScore(team, caption);
     return true;
 }
 

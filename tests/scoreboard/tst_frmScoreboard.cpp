@@ -42,9 +42,8 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    // The cells follow the shown teams, but a score stays with its cell: with team A hidden, cell 1
-    // shows team B and keeps cell 1's score.
-    void scoresBelongToCellsNotTeams()
+    // The cells follow the shown teams, and each team's score follows it into whichever cell shows it.
+    void scoresFollowTheirTeams()
     {
         useTeams({"A", "B", "C"});
         const auto displays = window->nledScore;
@@ -52,13 +51,30 @@ private slots:
             window->nledScore[k]->setCaption(QString::number(k + 4));
         window->UpdateForm(); // nothing changed: every control is kept
         QCOMPARE(window->nledScore, displays);
+        QCOMPARE(cells(), (QStringList{"A:0", "B:0", "C:0"})); // set on the display, no team's score
 
-        model().Teams[0].TeamShown = FlagFalse;
+        QTest::keyClicks(window->nledScore[1], "5\r");
+        QTest::keyClicks(window->nledScore[2], "6\r");
+        QTest::keyClicks(window->nledScore[3], "7\r");
+        QCOMPARE(cells(), (QStringList{"A:5", "B:6", "C:7"}));
+
+        QVector<Team>& teams = model().Teams;
+        teams[0].TeamShown = FlagFalse;
         window->UpdateForm();
-        QCOMPARE(cells(), (QStringList{"B:5", "C:6"}));
-        model().Teams[0].TeamShown = FlagTrue;
+        QCOMPARE(cells(), (QStringList{"B:6", "C:7"}));
+        teams[0].TeamShown = FlagTrue;
+        teams[1].TeamName = "Bees";
+        teams.move(2, 0);
         window->UpdateForm();
-        QCOMPARE(cells(), (QStringList{"A:5", "B:6", "C:0"})); // a new cell starts afresh
+        QCOMPARE(cells(), (QStringList{"C:7", "A:5", "Bees:6"}));
+        // A new team starts at 0, wherever it is added; a team read afresh is a new team.
+        teams.insert(1, Team{"New", {}, FlagTrue});
+        teams.removeLast();
+        window->UpdateForm();
+        QCOMPARE(cells(), (QStringList{"C:7", "New:0", "A:5"}));
+        teams[0] = Team{"C", {}, FlagTrue};
+        window->UpdateForm();
+        QCOMPARE(cells(), (QStringList{"C:0", "New:0", "A:5"}));
 
         model().Teams = {Team{"A", {}, FlagFalse}};
         window->UpdateForm();
@@ -87,7 +103,7 @@ private slots:
 
     void aTinyOrMinimizedWindowKeepsItsCells()
     {
-        window->nledScore[1]->setCaption("9");
+        QTest::keyClicks(window->nledScore[1], "9\r");
         const QRect before = window->picTeamContainer[1]->geometry();
         window->resize(10, 10); // too small to lay out: the layout is skipped
         QCOMPARE(window->picDrawingArea->height(), 0);

@@ -155,23 +155,29 @@ private slots:
         QCOMPARE(scores(), (QStringList{"7", "0", "42"}));
     }
 
-    void undoSkipsTheChangesOfADestroyedCell()
+    // Undo reaches a team's score wherever its cell has gone, hidden teams included; the changes of a
+    // deleted team are passed over.
+    void undoFollowsTheTeamAndSkipsDeletedTeams()
     {
         type(1, "10E");
         type(3, "30E");
         type(3, "+1E");
-        // Hiding the third team destroys cell 3; showing it again creates a new cell 3.
-        useTeams(2);
-        useTeams(3);
-        type(3, "7E");
+        QVector<Team>& teams = model().Teams;
+        teams[0].TeamShown = FlagFalse;
+        window->UpdateForm();
         ctrl(Qt::Key_Z);
-        QCOMPARE(scores(), (QStringList{"10", "0", "0"}));
-        // The old cell's two changes are passed over: neither 30 nor 0 is written to the new cell.
-        ctrl(Qt::Key_Z);
-        QCOMPARE(scores(), (QStringList{"0", "0", "0"}));
-        for (int i = 0; i < 2; ++i)
-            ctrl(Qt::Key_Y);
-        QCOMPARE(scores(), (QStringList{"10", "0", "7"}));
+        QCOMPARE(scores(), (QStringList{"0", "30"}));
+        teams[0].TeamShown = FlagTrue;
+        window->UpdateForm();
+        QCOMPARE(scores(), (QStringList{"10", "0", "30"}));
+
+        teams.removeLast();
+        window->UpdateForm();
+        ctrl(Qt::Key_Z); // the third team's 0 -> 30 is passed over
+        QCOMPARE(scores(), (QStringList{"0", "0"}));
+        ctrl(Qt::Key_Y);
+        ctrl(Qt::Key_Y); // nothing of the third team is left to redo
+        QCOMPARE(scores(), (QStringList{"10", "0"}));
     }
 
     void tabMovesBetweenDisplaysInCellOrder()
