@@ -191,6 +191,7 @@ void frmOptions::createPreview()
     const QImage sample = builtInSamplePicture();
     imgPreview->setStretch(true);
     imgPreview->setPicture(sample, sample.size());
+    imgPreview->setPlaceholder(sample);
 
     // The sample display keeps its own paddings and size; only the spinners change them.
     nledPreview = new NumberLED(picPreviewArea);

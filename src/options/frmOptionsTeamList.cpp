@@ -119,9 +119,6 @@ void frmOptions::lstTeams_Click()
         // A different name runs the rename handling, which writes the same name back.
         txtTeamName->setText(team.TeamName);
         cmdPicNone->setEnabled(buttons.pictureNone);
-        // Cleared first, so that a team whose picture cannot be shown does not seem to have the picture
-        // of the team selected before.
-        imgTeamPic->clearPicture();
         modGrabKeys::ShowTeamPicture(imgTeamPic, picTeamPic, team.TeamPicture);
     } else {
         cmdPicNone->setEnabled(false);

@@ -92,6 +92,7 @@ void frmScoreboard::createTemplates()
     auto* image = new ImageBox(picDrawingArea);
     image->setObjectName(QStringLiteral("imgTeam"));
     image->setPicture(builtInTeamIcon(), QSize(32, 32));
+    image->setPlaceholder(image->picture());
     auto* display = new NumberLED(picDrawingArea);
     display->setObjectName(QStringLiteral("nledScore"));
     display->setMax(99);
@@ -132,6 +133,7 @@ void frmScoreboard::createCell(int n)
     auto* image = new ImageBox(picture);
     image->setObjectName(imgTeam[0]->objectName());
     image->setPicture(imgTeam[0]->picture(), imgTeam[0]->ownSize());
+    image->setPlaceholder(imgTeam[0]->placeholder());
     auto* display = new NumberLED(container);
     display->setObjectName(nledScore[0]->objectName());
     display->setIndex(n);

@@ -21,32 +21,50 @@ QSize screenLimit(const QWidget* widget)
     return (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize();
 }
 
+QRect fittedPlace(QSize ownPixels, const QWidget& container)
+{
+    const QSizeF containerTwips(pixelsToTwips(container.width()), pixelsToTwips(container.height()));
+    const QSizeF ownTwips(pixelsToTwips(ownPixels.width()), pixelsToTwips(ownPixels.height()));
+    return TwipsPlacement::toPixels(PictureFit::fit(ownTwips, containerTwips));
+}
+
+bool showPictureFile(ImageBox& image, const QWidget& container, const QString& path)
+{
+    PictureCache& cache = PictureCache::instance();
+    const auto own = cache.ownSize(path);
+    if (!own)
+        return false;
+    const QRect place = fittedPlace(*own, container);
+    const QSize decodeSize = (QSizeF(place.size()) * image.devicePixelRatioF()).toSize();
+    const QImage decoded = cache.image(path, decodeSize, screenLimit(&image));
+    if (decoded.isNull())
+        return false;
+    image.setPicture(decoded, *own);
+    image.setGeometry(place);
+    return true;
+}
+
+void showPlaceholder(ImageBox& image, const QWidget& container)
+{
+    const QImage& placeholder = image.placeholder();
+    if (placeholder.isNull()) {
+        image.clearPicture();
+        return;
+    }
+    image.setPicture(placeholder, placeholder.size());
+    image.setGeometry(fittedPlace(placeholder.size(), container));
+}
+
 } // namespace
 
 void ShowTeamPicture(ImageBox* image, QWidget* container, const QString& path)
 {
-    // The image ends visible whatever happens; it is not hidden while loading, which would only make
-    // every cell of the scoreboard flicker through a hide and show on each rebuild.
-    image->setStretch(false);
-
-    if (path.isEmpty()) {
+    // The image is neither hidden nor set to its own size while it loads: hiding would make every cell
+    // flicker on each rebuild, and the own size would stay whenever the file cannot be shown.
+    if (path.isEmpty())
         image->clearPicture();
-    } else {
-        PictureCache& cache = PictureCache::instance();
-        if (const auto own = cache.ownSize(path)) {
-            const QSizeF containerTwips(pixelsToTwips(container->width()), pixelsToTwips(container->height()));
-            const QSizeF ownTwips(pixelsToTwips(own->width()), pixelsToTwips(own->height()));
-            const QRect place = TwipsPlacement::toPixels(PictureFit::fit(ownTwips, containerTwips));
-            const qreal ratio = image->devicePixelRatioF();
-            const QImage decoded = cache.image(path, (QSizeF(place.size()) * ratio).toSize(), screenLimit(image));
-            // A file that does not decode is treated like a missing one: the previous picture stays.
-            if (!decoded.isNull()) {
-                image->setPicture(decoded, *own);
-                image->setGeometry(place);
-            }
-        }
-    }
-
+    else if (!showPictureFile(*image, *container, path))
+        showPlaceholder(*image, *container);
     image->setStretch(true);
     image->setVisible(true);
 }

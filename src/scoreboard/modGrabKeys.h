@@ -17,8 +17,9 @@ namespace modGrabKeys {
 
 // Loads a team's picture into an image control and fits it, centred and with its proportions kept,
 // into the control's container. An empty path clears the image; a path without a readable picture
-// (missing, not an ordinary file, corrupt) keeps whatever the image showed before. The image is
-// visible and stretched afterwards in every case.
+// (missing, not an ordinary file, corrupt) shows the image's placeholder, fitted the same way, or
+// nothing when it has none: never what it showed before, which may be another team's picture. The
+// image is visible and stretched afterwards in every case.
 void ShowTeamPicture(ImageBox* image, QWidget* container, const QString& path);
 
 // Brings the keyboard's NumLock to the wanted state (true -1, false 0); touches it only when it is in

@@ -1,7 +1,9 @@
 #include "app/Settings.h"
 #include "led/NumberLED.h"
+#include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
 #include "scoreboard/frmScoreboard.h"
+#include "scoreboard/modGrabKeys.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -79,6 +81,48 @@ private slots:
         model().Teams = {Team{"A", {}, FlagFalse}};
         window->UpdateForm();
         QCOMPARE(window->nledScore.size(), 1); // the hidden template only
+    }
+
+    // A cell is reused for another team when teams are hidden: a team whose picture cannot be shown gets
+    // the badge a new cell shows, never the picture of the team the cell showed before.
+    void aPictureThatCannotBeShownGivesTheBadge_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // of B's picture file; empty: no file at all
+        QTest::newRow("missing file") << QByteArray();
+        QTest::newRow("not a picture") << QByteArray("GIF89a, or so it says");
+    }
+    void aPictureThatCannotBeShownGivesTheBadge()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir folder;
+        QImage wide(400, 200, QImage::Format_RGB32);
+        wide.fill(Qt::green);
+        QVERIFY(wide.save(folder.filePath("a.png")));
+        const QString broken = folder.filePath("b.gif");
+        if (!content.isEmpty()) {
+            QFile file(broken);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        }
+        model().Teams = {Team{"A", folder.filePath("a.png"), FlagTrue}, Team{"B", broken, FlagTrue}};
+        window->UpdateForm();
+        QCOMPARE(window->imgTeam[2]->picture(), window->imgTeam[0]->placeholder());
+        QCOMPARE(window->imgTeam[2]->geometry(), window->picTeam[2]->rect()); // the square badge fills it
+        QCOMPARE(window->imgTeam[1]->picture().pixelColor(0, 0), QColor(Qt::green));
+
+        model().Teams[0].TeamShown = FlagFalse;
+        window->UpdateForm();
+        QCOMPARE(window->imgTeam[1]->picture(), window->imgTeam[0]->placeholder());
+        QCOMPARE(window->imgTeam[1]->geometry(), window->picTeam[1]->rect());
+
+        // Without a placeholder the image shows nothing, and keeps to its frame: it does not take the
+        // own size of the picture it showed before.
+        PictureBox frame;
+        frame.resize(100, 50);
+        ImageBox image(&frame);
+        modGrabKeys::ShowTeamPicture(&image, &frame, folder.filePath("a.png"));
+        QCOMPARE(image.geometry(), QRect(0, 0, 100, 50));
+        modGrabKeys::ShowTeamPicture(&image, &frame, broken);
+        QVERIFY(!image.hasPicture() && frame.rect().contains(image.geometry()));
     }
 
     void theDrawingAreaAndTheCellsFollowTheWindow()
