@@ -9,6 +9,7 @@
 #include "platform/TwipsPlacement.h"
 #include "platform/WindowEvents.h"
 #include "scoreboard/CellLayout.h"
+#include "scoreboard/NameFit.h"
 #include "scoreboard/modGrabKeys.h"
 
 #include <QEvent>
@@ -27,13 +28,18 @@ constexpr int InitialClientWidth = 11835;
 constexpr int InitialClientHeight = 8415;
 constexpr QRect InitialDrawingArea(120, 120, 11595, 8160);
 
-// The picture a new cell shows until its team's picture replaces it: a small team badge.
+// The picture a new cell shows until its team's picture replaces it, and a team whose picture cannot
+// be shown: a small team badge. It counts as 32 x 32 pixels, but is drawn finely enough to stay sharp
+// when it fills a picture square on a large screen.
+constexpr QSize TeamIconSize(32, 32);
 QImage builtInTeamIcon()
 {
-    QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
+    constexpr int Detail = 16;
+    QImage icon(TeamIconSize * Detail, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(Detail, Detail);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(150, 150, 150));
     painter.drawEllipse(QRectF(10, 4, 12, 12));
@@ -91,7 +97,7 @@ void frmScoreboard::createTemplates()
     container->setObjectName(QStringLiteral("picTeamContainer"));
     auto* image = new ImageBox(picDrawingArea);
     image->setObjectName(QStringLiteral("imgTeam"));
-    image->setPicture(builtInTeamIcon(), QSize(32, 32));
+    image->setPicture(builtInTeamIcon(), TeamIconSize);
     image->setPlaceholder(image->picture());
     auto* display = new NumberLED(picDrawingArea);
     display->setObjectName(QStringLiteral("nledScore"));
@@ -106,6 +112,7 @@ void frmScoreboard::createTemplates()
     name->setObjectName(QStringLiteral("lblTeamName"));
     name->setFont(QFont(QStringLiteral("Arial")));
     name->setAlignment(Qt::AlignCenter);
+    name->setTextFormat(Qt::PlainText);
     auto* picture = new PictureBox(picDrawingArea);
     picture->setObjectName(QStringLiteral("picTeam"));
 
@@ -145,6 +152,7 @@ void frmScoreboard::createCell(int n)
     name->setObjectName(lblTeamName[0]->objectName());
     name->setFont(lblTeamName[0]->font());
     name->setAlignment(lblTeamName[0]->alignment());
+    name->setTextFormat(lblTeamName[0]->textFormat());
 
     // A provisional place, replaced by the grid in the same rebuild.
     container->move(twipsToPixels(n * 200.0), twipsToPixels(n * 150.0));
@@ -276,10 +284,12 @@ void frmScoreboard::P3PositionTeamData()
             strip->setVisible(true);
             strip->setBackColor(settings.BackColor);
             name->setPalette(namePalette);
+            const NameFit::FittedName fitted =
+                NameFit::fit(team.TeamName, name->font(), pointsToPixels(cell.namePoints), strip->width());
             QFont font = name->font();
-            font.setPixelSize(pointsToPixels(cell.namePoints));
+            font.setPixelSize(fitted.pixelSize);
             name->setFont(font);
-            name->setText(team.TeamName);
+            name->setText(fitted.text);
             name->adjustSize();
             name->move((strip->width() - name->width()) / 2, (strip->height() - name->height()) / 2);
         } else {

@@ -51,6 +51,7 @@ void showPlaceholder(ImageBox& image, const QWidget& container)
         image.clearPicture();
         return;
     }
+    // Only its proportions matter: it is drawn at whatever size it is fitted to.
     image.setPicture(placeholder, placeholder.size());
     image.setGeometry(fittedPlace(placeholder.size(), container));
 }

@@ -125,6 +125,33 @@ private slots:
         QVERIFY(!image.hasPicture() && frame.rect().contains(image.geometry()));
     }
 
+    // Names are plain text. A name that fits keeps the layout's size; a longer one shrinks to fit, down
+    // to half that size, and only then loses its end to "…".
+    void namesArePlainTextFittedIntoTheirStrip()
+    {
+        useTeams({"Foxes", "A<br>B", "<b>x</b>", "The Quizzly Bears", QString(60, u'W')});
+        const auto pixelSize = [this](int k) { return window->lblTeamName[k]->font().pixelSize(); };
+        const int layoutSize = pixelSize(1);
+        for (int k = 1; k <= 5; ++k) {
+            const QLabel* name = window->lblTeamName[k];
+            const QRect inStrip = name->geometry();
+            QVERIFY2(inStrip.left() >= -1 && inStrip.right() <= window->picTeamName[k]->width(),
+                     qPrintable(name->text()));
+            QVERIFY(name->height() < 2 * QFontMetrics(name->font()).height()); // one line
+        }
+        QCOMPARE(window->lblTeamName[2]->text(), "A<br>B");
+        QVERIFY(window->lblTeamName[3]->width() > QFontMetrics(window->lblTeamName[3]->font()).horizontalAdvance("xxxxxx"));
+        QCOMPARE(window->lblTeamName[4]->text(), "The Quizzly Bears");
+        QVERIFY(pixelSize(4) < layoutSize && pixelSize(4) >= layoutSize / 2);
+        QCOMPARE(pixelSize(5), (layoutSize + 1) / 2);
+        QVERIFY(window->lblTeamName[5]->text().endsWith(u'…'));
+
+        // Grown, the board gives the long name room for more of its size.
+        window->resize(1600, 1000);
+        QVERIFY(pixelSize(1) > layoutSize);
+        QCOMPARE(window->lblTeamName[4]->text(), "The Quizzly Bears");
+    }
+
     void theDrawingAreaAndTheCellsFollowTheWindow()
     {
         // The area is laid out against the window's outer size, frame included.
