@@ -107,4 +107,13 @@ void showOptions()
     window->activateWindow();
 }
 
+void endProgram()
+{
+    if (Testing::intercepted(Testing::Window::EndOfProgram))
+        return;
+    // exit() rather than quit(), which would first close every window and so ask about unsaved changes
+    // again.
+    QCoreApplication::exit(0);
+}
+
 } // namespace brimley::Navigation

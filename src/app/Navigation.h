@@ -27,16 +27,20 @@ void showHelp();
 // The options window; showing it while it is open only brings it to the front.
 void showOptions();
 
+// Ends the program at once, closing no window and asking nothing (File, Exit has asked already).
+void endProgram();
+
 namespace Testing {
 
-enum class Window { Help, Options };
+// What tests can intercept: the windows shown, and the end of the program.
+enum class Window { Help, Options, EndOfProgram };
 
-// While an observer is set, showHelp and showOptions tell it which window they were asked for and
-// open nothing, so that tests of the keys and commands that open windows need none. An empty
-// function restores the windows.
+// While an observer is set, showHelp, showOptions and endProgram tell it what they were asked for and
+// do nothing, so that tests of the keys and commands that open windows (or end the program) need
+// none. An empty function restores them.
 void interceptShowing(std::function<void(Window)> observer);
 
-// For showHelp and showOptions: true when the request went to the observer.
+// For the functions above: true when the request went to the observer.
 bool intercepted(Window window);
 
 } // namespace Testing

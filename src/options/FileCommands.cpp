@@ -126,7 +126,7 @@ void Open(frmOptions& window)
 bool OpenPath(frmOptions& window, const QString& path)
 {
     // Read into a fresh model first: a file that cannot be read leaves everything as it was.
-    const ScoreboardFile::Result opened = ScoreboardFile::OpenFile(path);
+    const ScoreboardFile::OpenResult opened = ScoreboardFile::OpenFile(path);
     if (!opened) {
         Dialogs::tell(&window, QStringLiteral("Open"),
                       QStringLiteral("The file could not be opened") + LineBreak + path + LineBreak +
@@ -136,6 +136,14 @@ bool OpenPath(frmOptions& window, const QString& path)
     window.setWindowTitle(caption(model().CurrentFile));
     window.VarsToOptions();
     window.UpdatePreview();
+    if (opened.teamsLeftOut > 0) {
+        Dialogs::tell(&window, QStringLiteral("Open"),
+                      QStringLiteral("The file holds more teams than the team list can: only the first %1 "
+                                     "teams were opened, and %2 were left out.")
+                              .arg(ScoreboardFile::MaximumTeams)
+                              .arg(opened.teamsLeftOut) +
+                          LineBreak + QStringLiteral("Saving over the file would leave them out of it."));
+    }
     return true;
 }
 

@@ -3,8 +3,17 @@
 #include "app/Numbers.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <limits>
 #include <optional>
@@ -14,9 +23,6 @@ namespace {
 
 constexpr QChar Esc(0x1B);
 const QString LineEnd = QStringLiteral("\r\n");
-
-// The team list is walked with 16-bit indices everywhere.
-constexpr int MaximumTeams = std::numeric_limits<std::int16_t>::max();
 
 // Even 32767 teams with long picture paths stay far below this; anything larger is not a scoreboard
 // file, and reading it whole could exhaust memory.
@@ -266,6 +272,34 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
+// Opens the file for reading only if it is an ordinary file; otherwise, or when it cannot be opened,
+// says why. A FIFO or a device could keep the program waiting for ever, so on Unix the file is opened
+// without waiting and looked at before anything is read.
+QString openOrdinaryFile(QFile& file, const QString& path)
+{
+    const QString notOrdinary = QStringLiteral("It is not an ordinary file.");
+#ifdef Q_OS_UNIX
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    struct stat status{};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return notOrdinary;
+    }
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return file.errorString();
+    }
+#else
+    if (!QFileInfo(path).isFile())
+        return notOrdinary;
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+#endif
+    return {};
+}
+
 QString decodeFile(const QByteArray& bytes)
 {
     if (!looksLikeUtf8(bytes))
@@ -284,9 +318,14 @@ QString decodeFile(const QByteArray& bytes)
 QByteArray fileBytes(const Settings& settings)
 {
     const QString text = fileText(settings);
-    // Windows-1252 whenever it can hold everything, so existing files stay byte for byte the same;
-    // otherwise the whole file in UTF-8, without a byte-order mark, rather than losing characters.
-    return isWindows1252(text) ? toWindows1252(text) : text.toUtf8();
+    // Windows-1252 whenever it holds everything and reads back as itself, so existing files stay byte
+    // for byte the same; otherwise the whole file in UTF-8, without a byte-order mark.
+    if (isWindows1252(text)) {
+        QByteArray bytes = toWindows1252(text);
+        if (!looksLikeUtf8(bytes))
+            return bytes;
+    }
+    return text.toUtf8();
 }
 
 Result writeFile(const Settings& settings, const QString& path)
@@ -325,7 +364,7 @@ Result SaveFile(const Settings& settings, OptionsWindowState& options)
 
 // ---- Reading --------------------------------------------------------------------------------------
 
-void readBytes(const QByteArray& bytes, Settings& settings)
+int readBytes(const QByteArray& bytes, Settings& settings)
 {
     const QStringList lines = splitLines(decodeFile(bytes));
     const QString separator = QString::fromLatin1(TeamDataSeparator);
@@ -347,23 +386,28 @@ void readBytes(const QByteArray& bytes, Settings& settings)
 
     // Team lines: exactly three fields, or the line is skipped (blank lines included) and takes no index.
     QVector<Team> teams;
-    for (; i < lines.size() && teams.size() < MaximumTeams; ++i) {
+    int leftOut = 0;
+    for (; i < lines.size(); ++i) {
         const QStringList fields = lines[i].split(Esc);
         if (fields.size() != 3)
             continue;
-        teams.append(Team{fields[0], fields[1], fields[2] == QStringLiteral("0") ? FlagFalse : FlagTrue});
+        if (teams.size() == MaximumTeams)
+            ++leftOut;
+        else
+            teams.append(Team{fields[0], fields[1], fields[2] == QStringLiteral("0") ? FlagFalse : FlagTrue});
     }
     // Without a single valid team line the list stays the default team.
     if (!teams.isEmpty())
         settings.Teams = teams;
+    return leftOut;
 }
 
 ReadResult readFile(const QString& path)
 {
     ReadResult result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.reason = file.errorString();
+    if (const QString refused = openOrdinaryFile(file, path); !refused.isEmpty()) {
+        result.reason = refused;
         return result;
     }
     // In pieces, and never much past the limit: a device such as /dev/zero reports no size and never ends.
@@ -384,19 +428,23 @@ ReadResult readFile(const QString& path)
         return result;
     }
     result.settings.CurrentFile = path;
-    readBytes(bytes, result.settings);
+    result.teamsLeftOut = readBytes(bytes, result.settings);
     result.ok = true;
     return result;
 }
 
-Result OpenFile(const QString& path, Settings& settings, OptionsWindowState& options)
+OpenResult OpenFile(const QString& path, Settings& settings, OptionsWindowState& options)
 {
     ReadResult read = readFile(path);
-    if (!read)
-        return read;
-    settings = std::move(read.settings);
-    options.FileChanged = FlagFalse;
-    return {true, {}};
+    OpenResult result;
+    result.ok = read.ok;
+    result.reason = read.reason;
+    result.teamsLeftOut = read.teamsLeftOut;
+    if (read) {
+        settings = std::move(read.settings);
+        options.FileChanged = FlagFalse;
+    }
+    return result;
 }
 
 // ---- Text encoding ----------------------------------------------------------------------------------

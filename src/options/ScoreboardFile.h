@@ -3,8 +3,9 @@
 // The scoreboard file (.brm): every setting except CurrentFile, a separator line, then one line per
 // team with its name, picture path and shown flag joined by ESC. Files written by the program end
 // every line in CR LF and are in Windows-1252, so that files made by earlier versions read and write
-// byte for byte the same; only a file holding a name or path that Windows-1252 cannot represent is
-// written as UTF-8 instead.
+// byte for byte the same. A file is written as UTF-8 instead when it holds a name or path that
+// Windows-1252 cannot represent, or one whose Windows-1252 bytes would read back as UTF-8 ("Ã©"
+// would come back as "é"): whatever a file holds reads back unchanged.
 //
 // Saving never destroys the previous file: the new content goes to a temporary file that replaces the
 // old one only once it is complete. Opening never half-replaces the model: a file is read into a fresh
@@ -51,26 +52,36 @@ inline Result SaveFile()
 
 // ---- Reading --------------------------------------------------------------------------------------
 
+// The team list holds at most this many teams (they are counted in 16 bits everywhere).
+constexpr int MaximumTeams = 32767;
+
 // Applies the content of a file to a model that holds the defaults (SetDefaults has run): every key the
 // file lacks keeps its default, and the team list stays the single default team unless the file holds
 // at least one valid team line. Hand-edited content never fails: lines that cannot be used are skipped.
-void readBytes(const QByteArray& bytes, Settings& settings);
+// Returns how many valid team lines were left out because the list was full.
+int readBytes(const QByteArray& bytes, Settings& settings);
 
 // What reading a file gave: on success, a complete model (the defaults overlaid with the file, and
-// CurrentFile naming the file).
+// CurrentFile naming the file), and how many of the file's teams did not fit into the team list.
 struct ReadResult : Result
 {
     Settings settings;
+    int teamsLeftOut = 0;
 };
 
-// Reads the file at `path` into a fresh model; nothing else is touched. Fails when the file cannot be
-// opened or read, or is far too large to be a scoreboard file.
+// Reads the file at `path` into a fresh model; nothing else is touched. Fails when the path is not an
+// ordinary file (a folder, a device, a pipe that would keep the program waiting), when the file cannot
+// be opened or read, or when it is far too large to be a scoreboard file.
 ReadResult readFile(const QString& path);
 
 // The read of the Open command: reads `path` and, only when that succeeded, makes the result the
 // current model (CurrentFile included) and clears FileChanged. On failure nothing changes.
-Result OpenFile(const QString& path, Settings& settings, OptionsWindowState& options);
-inline Result OpenFile(const QString& path)
+struct OpenResult : Result
+{
+    int teamsLeftOut = 0;
+};
+OpenResult OpenFile(const QString& path, Settings& settings, OptionsWindowState& options);
+inline OpenResult OpenFile(const QString& path)
 {
     return OpenFile(path, model(), optionsState());
 }

@@ -468,17 +468,25 @@ void frmOptions::showSpinnerSetting(std::int16_t Settings::*setting, QLabel* val
 
 std::optional<QString> frmOptions::showOpenDialog(const QString& filter, bool mustExist)
 {
-    auto path = Dialogs::openFile(this, filter, lastDialogPath, mustExist);
+    auto path = Dialogs::openFile(this, filter, lastFilePath, mustExist);
     if (path && !path->isEmpty())
-        lastDialogPath = *path;
+        lastFilePath = *path;
     return path;
 }
 
 std::optional<QString> frmOptions::showSaveDialog(const QString& filter)
 {
-    auto path = Dialogs::saveFile(this, filter, lastDialogPath);
+    auto path = Dialogs::saveFile(this, filter, lastFilePath);
     if (path && !path->isEmpty())
-        lastDialogPath = *path;
+        lastFilePath = *path;
+    return path;
+}
+
+std::optional<QString> frmOptions::showPictureDialog(const QString& filter)
+{
+    auto path = Dialogs::openFile(this, filter, lastPicturePath, true);
+    if (path && !path->isEmpty())
+        lastPicturePath = *path;
     return path;
 }
 
@@ -501,9 +509,10 @@ void frmOptions::mnuFileOpen_Click()
 
 void frmOptions::mnuFileExit_Click()
 {
-    // At once: no save prompt and no window's close handler. exit() rather than quit(), which would
-    // first try to close every window and so ask about unsaved changes.
-    QCoreApplication::exit(0);
+    // Unsaved changes are not lost without a word: the closing prompt asks first, and Cancel (or a save
+    // that did not happen) stays. Then the program ends at once, without any window's close handler.
+    if (FileCommands::askToSave(this, FileCommands::SavePrompt::Closing))
+        Navigation::endProgram();
 }
 
 void frmOptions::GoScoreboard()

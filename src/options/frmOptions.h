@@ -52,10 +52,13 @@ public:
     // Moves a team with its row to another row, selects it there and runs the selection handling.
     void MoveTeam(std::int16_t FromIndex, std::int16_t ToIndex);
 
-    // The file dialogs of this window. Each starts at the path last chosen in any of them while the
-    // window has been open, and remembers the path chosen. Nothing is returned on cancel.
+    // The file dialogs of this window. The Open, Save and Save As dialogs start at the path last chosen
+    // in any of them while the window has been open; the picture chooser remembers its own, so that a
+    // save never starts at a picture (and Return would replace it) nor a picture at a scoreboard file.
+    // Nothing is returned on cancel.
     std::optional<QString> showOpenDialog(const QString& filter, bool mustExist);
     std::optional<QString> showSaveDialog(const QString& filter);
+    std::optional<QString> showPictureDialog(const QString& filter);
 
     // The picture the preview shows while "Basketball.gif" cannot be loaded.
     static QImage builtInSamplePicture();
@@ -214,7 +217,8 @@ private:
     // True while rows are rebuilt, moved or removed: the list's own signals are ignored until the
     // rows match the model again, and the selection handling then runs once.
     bool editingRows = false;
-    QString lastDialogPath;
+    QString lastFilePath;
+    QString lastPicturePath;
 };
 
 } // namespace brimley

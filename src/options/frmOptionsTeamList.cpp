@@ -153,6 +153,9 @@ void frmOptions::cmdAddTeam_Click()
     }
     selectRow(lstTeams->count() - 1);
     optionsState().FileChanged = FlagTrue;
+    // The operator names the new team next: typing replaces "Team" at once.
+    txtTeamName->setFocus(Qt::OtherFocusReason);
+    txtTeamName->selectAll();
 }
 
 void frmOptions::cmdRemoveSel_Click()
@@ -211,7 +214,7 @@ void frmOptions::cmdChangeTeamPic_Click()
     const int row = optionsState().CurTeamSelected;
     if (!isTeamRow(row))
         return;
-    const auto path = showOpenDialog(QLatin1String(PictureFilter), true);
+    const auto path = showPictureDialog(QLatin1String(PictureFilter));
     if (!path || path->isEmpty() || !QFileInfo(*path).isFile())
         return;
     if (!PictureCache::instance().ownSize(*path)) {

@@ -238,18 +238,25 @@ private slots:
         QVERIFY(gone("Brimley - " + quizFile, again));
         QTRY_COMPARE_WITH_TIMEOUT(scores(scoreboard), QStringList({"42", "0", "12"}), Patience);
 
-        // F2, one more change, and File, Exit: the program ends at once, asking nothing.
+        // F2, one more change, and File, Exit: the closing save prompt. Cancel stays; Yes (its default)
+        // saves, and the program ends.
         QVERIFY(focus(scoreboard));
         QVERIFY(XDoTool::key({"F2"}));
         again = waitForWindow("Brimley - " + quizFile);
         QVERIFY(focus(again));
         QVERIFY(clickControl(again, options->cmdAddTeam));
         const QMenuBar* menuBar = options->menuBar();
-        QVERIFY(clickControl(again, menuBar, menuBar->actionGeometry(options->mnuFile->menuAction())));
-        QVERIFY(XDoTool::key({"x"}));
+        for (const char* answer : {"Escape", "Return"}) {
+            QVERIFY(focus(again));
+            QVERIFY(clickControl(again, menuBar, menuBar->actionGeometry(options->mnuFile->menuAction())));
+            QVERIFY(XDoTool::key({"x"}));
+            const QString exitPrompt = waitForWindow("Save Changes?");
+            QVERIFY2(!exitPrompt.isEmpty(), "File, Exit did not ask to save the changes");
+            QVERIFY(focus(exitPrompt) && XDoTool::key({answer}) && gone("Save Changes?", exitPrompt));
+        }
         QVERIFY2(program.waitForFinished(Patience), "File, Exit did not end the program");
         QCOMPARE(program.exitCode(), 0);
-        QCOMPARE(contentOf(quizFile), expectedFile("Night Owls"));
+        QCOMPARE(contentOf(quizFile), expectedFile("Night Owls") + "Team\x1b\x1b" "1\r\n");
         const QByteArray errors = program.readAllStandardError();
         QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), errors.constData());
 

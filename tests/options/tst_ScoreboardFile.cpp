@@ -6,6 +6,9 @@
 #include <csignal>
 #include <sys/resource.h>
 #endif
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace brimley;
 using namespace brimley::ScoreboardFile;
@@ -82,6 +85,8 @@ private slots:
         QTest::newRow("Windows-1252 names stay Windows-1252")
             << withTeams({{u8"Café €5 ™", u8"/bilder/Übersicht ÿ.gif", FlagTrue}, {u8"Œuvre «Ÿ» — ‘x’", "", FlagFalse}})
             << QByteArray("Caf\xe9 \x80" "5 \x99");
+        QTest::newRow("Windows-1252 bytes that would read as UTF-8: the file is UTF-8")
+            << withTeams({{u8"Ã©", "", FlagTrue}}) << QByteArray("\xc3\x83\xc2\xa9");
         QTest::newRow("other characters make the whole file UTF-8")
             << withTeams({{u8"Café Ωмега 東京 🏀", "", FlagTrue}, {u8"€", u8"/kuvat/ä.gif", FlagTrue}})
             << QByteArray(u8"Café Ωмега 東京 🏀");
@@ -95,6 +100,27 @@ private slots:
         QVERIFY(bytes.contains("---Team Data---\r\n" + encodedName + '\x1b'));
         QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));
         QCOMPARE(readOntoDefaults(bytes), model);
+    }
+
+    // Whatever a name or path holds (other than the separators below), it reads back as it was written.
+    void randomNamesSurviveARoundTrip()
+    {
+        const QString pool = QString::fromUtf8(u8"aZ09 :|-Ã©Â£€‚ŸÿþœŠ\u0081\u008d\u009d\u00a0Ωж東🏀\t\u0001");
+        const QList<uint> characters = pool.toUcs4();
+        QRandomGenerator random(20261207);
+        for (int round = 0; round < 2000; ++round) {
+            Settings settings;
+            settings.Teams.clear();
+            for (int t = 0, teams = random.bounded(1, 4); t < teams; ++t) {
+                QString parts[2];
+                for (QString& part : parts)
+                    for (int c = 0, length = random.bounded(0, 8); c < length; ++c)
+                        part += QString::fromUcs4(reinterpret_cast<const char32_t*>(&characters[random.bounded(characters.size())]), 1);
+                settings.Teams.append(Team{parts[0], parts[1], random.bounded(2) ? FlagTrue : FlagFalse});
+            }
+            const Settings back = readOntoDefaults(fileBytes(settings));
+            QVERIFY2(back == settings, qPrintable(settings.Teams.constFirst().TeamName));
+        }
     }
 
     void separatorCharactersInNamesBecomeBlanksSoNoTeamIsLost()
@@ -151,6 +177,20 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QTEST(fileBytes(readOntoDefaults(content)), "saved");
+    }
+
+    // The team list holds 32767 teams; the rest of a larger file is counted, so the operator can be told.
+    void teamsBeyondTheListsSizeAreCounted()
+    {
+        QByteArray content = "---Team Data---\r\n";
+        for (int i = 0; i < MaximumTeams + 3; ++i)
+            content += "T" + QByteArray::number(i) + "\x1b\x1b" "1\r\n";
+        Settings settings;
+        QCOMPARE(readBytes(content, settings), 3);
+        QCOMPARE(settings.Teams.size(), MaximumTeams);
+        QCOMPARE(settings.Teams.constLast().TeamName, "T32766");
+        Settings small;
+        QCOMPARE(readBytes("---Team Data---\r\nA\x1b\x1b" "1\r\n", small), 0);
     }
 
     void windows1252HasItsOwnTableAndKeepsEveryByte()
@@ -215,6 +255,7 @@ private slots:
         QTest::newRow("a folder") << "a folder";
         QTest::newRow("far too large") << "far too large";
         QTest::newRow("endless device") << "/dev/zero";
+        QTest::newRow("a FIFO nobody writes to") << "a FIFO"; // would keep the program waiting
     }
     void unreadableFileChangesNothing()
     {
@@ -223,6 +264,10 @@ private slots:
         const QString path = kind.startsWith("/dev/") ? kind : dir.filePath("quiz.brm");
         if (kind == "a folder")
             QVERIFY(QDir().mkdir(path));
+#ifdef Q_OS_UNIX
+        if (kind == "a FIFO")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
         QFile large(path);
         if (kind == "far too large") // sparse: costs no disk
             QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(100LL * 1024 * 1024));

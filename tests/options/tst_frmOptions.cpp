@@ -1,5 +1,6 @@
 // The options window: its controls, preview, team list and file commands. The test answers every dialog.
 
+#include "app/Navigation.h"
 #include "app/Settings.h"
 #include "led/NumberLED.h"
 #include "options/FileCommands.h"
@@ -248,6 +249,9 @@ private slots:
         click(window->cmdAddTeam);
         click(window->cmdAddTeam);
         VERIFY_TEAMS(3, "A+", "B-", "Team+", "Team+");
+        // The new team's name is selected in the name box, ready to be typed over.
+        QCOMPARE(QApplication::focusWidget(), window->txtTeamName);
+        QCOMPARE(window->txtTeamName->selectedText(), "Team");
         // Renamed as typed: cleared first, which leaves an empty name.
         window->txtTeamName->selectAll();
         QTest::keyClick(window->txtTeamName, Qt::Key_Delete);
@@ -382,6 +386,77 @@ private slots:
         QCOMPARE(frmScoreboard::exists(), command == "Go To Scoreboard" && wentOn);
         if (frmScoreboard::exists()) // with the unsaved team list's one shown team
             QVERIFY(frmScoreboard::instance()->isVisible() && frmScoreboard::instance()->TotalObjs() == 1);
+    }
+
+    // File, Exit with unsaved changes asks first: Cancel stays, No ends the program, Yes saves first.
+    void exitAsksBeforeChangesAreLost_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: there are no unsaved changes
+        QTest::addColumn<bool>("exits");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("no changes") << "" << true << false;
+        QTest::newRow("Cancel") << "Cancel" << false << false;
+        QTest::newRow("No") << "No" << true << false;
+        QTest::newRow("Yes") << "Yes" << true << true;
+    }
+    void exitAsksBeforeChangesAreLost()
+    {
+        QFETCH(QString, answer);
+        const Settings before = quizSettings(quizFile);
+        QVERIFY(open(before, answer.isEmpty() ? FlagFalse : FlagTrue));
+        if (!answer.isEmpty())
+            Testing::queueAnswer(answer == "Yes" ? Answer::Yes : answer == "No" ? Answer::No : Answer::Cancel);
+        bool ended = false;
+        Navigation::Testing::interceptShowing([&ended](Navigation::Testing::Window request) {
+            ended = request == Navigation::Testing::Window::EndOfProgram;
+        });
+        const auto restore = qScopeGuard([] { Navigation::Testing::interceptShowing({}); });
+        window->mnuFileExit->trigger();
+        QTEST(ended, "exits");
+        QCOMPARE(shownKinds(), answer.isEmpty() ? "" : "Question");
+        QFETCH(bool, saved);
+        QCOMPARE(contentOf(quizFile), saved ? fileBytes(before) : OldContent);
+    }
+
+    // The picture chooser never starts at a scoreboard file, nor a file dialog at a picture, where
+    // Return and Yes would replace the picture with a scoreboard file.
+    void pictureAndFileDialogsRememberTheirOwnPaths()
+    {
+        QVERIFY(open(quizSettings({}), FlagFalse));
+        Testing::queueFile(Ball);
+        click(window->cmdChangeTeamPic);
+        Testing::queueFile(std::nullopt);
+        window->SaveFileAs(true);
+        Testing::queueAnswer(Answer::No); // picking a picture is a change
+        Testing::queueFile(otherFile);
+        window->mnuFileOpen->trigger();
+        Testing::queueFile(std::nullopt);
+        window->SaveFileAs(true);
+        Testing::queueFile(std::nullopt);
+        click(window->cmdChangeTeamPic);
+        QStringList startPaths;
+        for (const Testing::Shown& shown : Testing::shown())
+            if (shown.kind != Testing::Shown::Question)
+                startPaths << shown.startPath;
+        QCOMPARE(startPaths, (QStringList{"", "", "", otherFile, Ball}));
+    }
+
+    void aFileWithMoreTeamsThanTheListHoldsSaysHowManyWereLeftOut()
+    {
+        QFile big(path("big.brm"));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        big.write("---Team Data---\r\n");
+        for (int i = 0; i < ScoreboardFile::MaximumTeams + 5; ++i)
+            big.write("T\x1b\x1b" "0\r\n");
+        big.close();
+        QVERIFY(open());
+        Testing::queueFile(big.fileName());
+        window->mnuFileOpen->trigger();
+        QCOMPARE(shownKinds(), "OpenFile Message");
+        QVERIFY2(Testing::shown().constLast().text.contains("32767 teams were opened, and 5 were left out"),
+                 qPrintable(Testing::shown().constLast().text));
+        QCOMPARE(model().Teams.size(), ScoreboardFile::MaximumTeams);
+        QCOMPARE(model().CurrentFile, big.fileName());
     }
 
     void goingToTheScoreboardForcesNumLock()
