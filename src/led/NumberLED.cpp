@@ -2,9 +2,9 @@
 
 #include "app/Colours.h"
 #include "app/Numbers.h"
-#include "input/KeyMapping.h"
 #include "led/SegmentFont.h"
 
+#include <QCache>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -45,13 +45,24 @@ void paintFocusCue(QPainter& painter, QSize size, const QColor& colour)
         painter.fillRect(bar, colour);
 }
 
+// Painted displays, shared by every display that looks the same. A scoreboard of forty teams on a 4K
+// screen holds some forty different pictures at most, of half a megabyte each.
+constexpr int SharedPicturesKiB = 64 * 1024;
+
+QCache<QByteArray, QPixmap>& sharedPictures()
+{
+    static QCache<QByteArray, QPixmap> pictures(SharedPicturesKiB);
+    return pictures;
+}
+
 } // namespace
 
 NumberLED::NumberLED(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("NumberLED"));
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not marked opaque although it paints every pixel: a window of many displays then keeps one simple
+    // region to repaint, which costs far less than the background painted beneath the displays.
     propertiesChanged();
 }
 
@@ -94,6 +105,15 @@ void NumberLED::setSize(int value)
     propertiesChanged();
 }
 
+void NumberLED::setLayoutProperties(const LedProperties& value)
+{
+    if (value.Max == properties.Max && value.PaddingH == properties.PaddingH &&
+        value.PaddingV == properties.PaddingV && value.PaddingI == properties.PaddingI && value.Size == properties.Size)
+        return;
+    properties = value;
+    propertiesChanged();
+}
+
 void NumberLED::setLitColor(int colour)
 {
     if (colour == litColor)
@@ -117,8 +137,11 @@ QSize NumberLED::minimumSizeHint() const { return sizeHint(); }
 void NumberLED::propertiesChanged()
 {
     // The display always takes its natural size; callers never set its width or height.
-    updateGeometry();
-    resize(sizeHint());
+    const QSize natural = sizeHint();
+    if (natural != size()) {
+        updateGeometry();
+        resize(natural);
+    }
     invalidate();
 }
 
@@ -163,23 +186,44 @@ QPixmap NumberLED::renderDisplay() const
     return pixmap;
 }
 
+QPixmap NumberLED::sharedPicture() const
+{
+    // Everything the picture shows, so that only displays that look exactly alike share it.
+    const qreal ratio = devicePixelRatioF();
+    QByteArray key;
+    key.reserve(64 + caption.size() * 2);
+    for (const qint64 part :
+         {qint64(width()), qint64(height()), qint64(ratio * 1000), qint64(litColor), qint64(backColor),
+          qint64(hasFocus()), qint64(properties.Max), qint64(properties.PaddingH), qint64(properties.PaddingV),
+          qint64(properties.PaddingI), qint64(properties.Size)})
+        key.append(reinterpret_cast<const char*>(&part), sizeof part);
+    key.append(reinterpret_cast<const char*>(caption.utf16()), caption.size() * 2);
+
+    QCache<QByteArray, QPixmap>& pictures = sharedPictures();
+    if (const QPixmap* shared = pictures.object(key))
+        return *shared;
+    QPixmap picture = renderDisplay();
+    const auto kiB = picture.width() * picture.height() * picture.depth() / 8 / 1024;
+    pictures.insert(key, new QPixmap(picture), std::max<int>(1, static_cast<int>(kiB)));
+    return picture;
+}
+
 void NumberLED::paintEvent(QPaintEvent*)
 {
     if (cache.isNull() || cache.deviceIndependentSize().toSize() != size())
-        cache = renderDisplay();
+        cache = sharedPicture();
     QPainter painter(this);
     painter.drawPixmap(0, 0, cache);
 }
 
 void NumberLED::keyPressEvent(QKeyEvent* event)
 {
-    emit KeyDown(index, KeyMapping::virtualKeyCode(*event), KeyMapping::shiftState(event->modifiers()));
+    // Taken, so that it goes no further than the display; the hosting window has read it on its way.
     event->accept();
 }
 
 void NumberLED::keyReleaseEvent(QKeyEvent* event)
 {
-    emit KeyUp(index, KeyMapping::virtualKeyCode(*event), KeyMapping::shiftState(event->modifiers()));
     event->accept();
 }
 

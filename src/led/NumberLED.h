@@ -3,7 +3,10 @@
 // NumberLED: the LED score display. It shows a whole number as seven-segment digits and sizes itself
 // from its properties: callers set the value, the maximum (which fixes the number of digits), the
 // paddings, the digit spacing and the digit size, and read back the size it took. It can hold the
-// keyboard focus and reports key presses as virtual-key codes, with its index in its control array.
+// keyboard focus and takes the keys typed on it; what they mean is for the window hosting it to say,
+// so the display knows no key codes.
+//
+// Displays that look alike share one painted picture: a scoreboard of forty teams at zero paints one.
 
 #include "app/Settings.h"
 #include "led/LedGeometry.h"
@@ -46,13 +49,16 @@ public:
     // Digit height in pixels.
     std::int16_t Size() const { return properties.Size; }
     void setSize(int value);
+    // All five at once, the display resizing itself once.
+    const LedProperties& layoutProperties() const { return properties; }
+    void setLayoutProperties(const LedProperties& value);
 
     Colour LitColor() const { return litColor; }
     void setLitColor(int colour);
     Colour LedBackColor() const { return backColor; }
     void setLedBackColor(int colour);
 
-    // Position in the control array; reported with every key event.
+    // Position in the control array, for the window that reads the keys typed on it.
     int Index() const { return index; }
     void setIndex(int value) { index = value; }
 
@@ -61,8 +67,6 @@ public:
 
 signals:
     void CaptionChanged(const QString& caption);
-    void KeyDown(int Index, int KeyCode, int Shift);
-    void KeyUp(int Index, int KeyCode, int Shift);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,6 +81,7 @@ private:
     void propertiesChanged();
     void invalidate();
     QPixmap renderDisplay() const;
+    QPixmap sharedPicture() const;
 
     LedProperties properties;
     QString caption = QStringLiteral("0");

@@ -1,7 +1,6 @@
 #include "platform/PictureBox.h"
 
 #include "app/Colours.h"
-#include "input/KeyMapping.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,24 +18,33 @@ void PictureBox::setBackColor(Colour colour)
     if (colour == backColor)
         return;
     backColor = colour;
+    if (paintsOwnBackground)
+        update();
+}
+
+void PictureBox::setPaintsBackground(bool paints)
+{
+    paintsOwnBackground = paints;
+    setAttribute(Qt::WA_OpaquePaintEvent, paints);
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
+    if (!paintsOwnBackground)
+        return;
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(backColor));
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    emit KeyDown(index, KeyMapping::virtualKeyCode(*event), KeyMapping::shiftState(event->modifiers()));
+    // Taken, so that it goes no further than the box; the hosting window has read it on its way.
     event->accept();
 }
 
 void PictureBox::keyReleaseEvent(QKeyEvent* event)
 {
-    emit KeyUp(index, KeyMapping::virtualKeyCode(*event), KeyMapping::shiftState(event->modifiers()));
     event->accept();
 }
 

@@ -1,10 +1,8 @@
 #include "scoreboard/NameFit.h"
 
-#include <QFontMetricsF>
-
 #include <algorithm>
 
-namespace brimley::NameFit {
+namespace brimley {
 namespace {
 
 QFont sized(QFont font, int pixelSize)
@@ -13,30 +11,37 @@ QFont sized(QFont font, int pixelSize)
     return font;
 }
 
-double widthAt(const QString& name, const QFont& font, int pixelSize)
+} // namespace
+
+NameFit::NameFit(const QFont& nameFont, int layoutPixelSize)
+    : font(nameFont), layoutSize(std::max(1, layoutPixelSize)), layoutMetrics(sized(nameFont, layoutSize))
 {
+}
+
+double NameFit::widthAt(const QString& name, int pixelSize) const
+{
+    if (pixelSize == layoutSize)
+        return layoutMetrics.horizontalAdvance(name);
     return QFontMetricsF(sized(font, pixelSize)).horizontalAdvance(name);
 }
 
-} // namespace
-
-FittedName fit(const QString& name, const QFont& font, int layoutPixelSize, int width)
+NameFit::FittedName NameFit::fit(const QString& name, int width) const
 {
-    if (layoutPixelSize <= 1 || widthAt(name, font, layoutPixelSize) <= width)
-        return {layoutPixelSize, name};
+    if (layoutSize <= 1 || widthAt(name, layoutSize) <= width)
+        return {layoutSize, name};
 
     // The width grows with the size (not always in proportion, with hinting), so the largest size that
     // fits is searched for between half the layout's size and the layout's size.
-    const int smallest = (layoutPixelSize + 1) / 2;
-    if (widthAt(name, font, smallest) > width) {
+    const int smallest = (layoutSize + 1) / 2;
+    if (widthAt(name, smallest) > width) {
         const QFontMetricsF metrics(sized(font, smallest));
         return {smallest, metrics.elidedText(name, Qt::ElideRight, std::max(0, width))};
     }
     int fits = smallest;
-    int tooLarge = layoutPixelSize;
+    int tooLarge = layoutSize;
     while (tooLarge - fits > 1) {
         const int middle = fits + (tooLarge - fits) / 2;
-        if (widthAt(name, font, middle) <= width)
+        if (widthAt(name, middle) <= width)
             fits = middle;
         else
             tooLarge = middle;
@@ -44,4 +49,4 @@ FittedName fit(const QString& name, const QFont& font, int layoutPixelSize, int 
     return {fits, name};
 }
 
-} // namespace brimley::NameFit
+} // namespace brimley

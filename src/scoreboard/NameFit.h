@@ -6,18 +6,33 @@
 // shortened, with "…" at its end. Names are plain text: nothing in them is read as markup.
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 
-namespace brimley::NameFit {
+namespace brimley {
 
-struct FittedName
+class NameFit
 {
-    int pixelSize = 0; // font size in pixels
-    QString text;      // the name, or its shortened form
+public:
+    struct FittedName
+    {
+        int pixelSize = 0; // font size in pixels
+        QString text;      // the name, or its shortened form
+    };
+
+    // Names in the font's family and style, at the layout's font size of `layoutPixelSize` pixels. All
+    // the cells of a scoreboard share one, so the font is looked up once for them all.
+    NameFit(const QFont& font, int layoutPixelSize);
+
+    // The name fitted into a strip `width` pixels wide.
+    FittedName fit(const QString& name, int width) const;
+
+private:
+    double widthAt(const QString& name, int pixelSize) const;
+
+    QFont font;
+    int layoutSize;
+    QFontMetricsF layoutMetrics;
 };
 
-// The name in the font's family and style, fitted into a strip `width` pixels wide, from the layout's
-// font size of `layoutPixelSize` pixels.
-FittedName fit(const QString& name, const QFont& font, int layoutPixelSize, int width);
-
-} // namespace brimley::NameFit
+} // namespace brimley

@@ -14,6 +14,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <optional>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTimer>
@@ -49,11 +50,7 @@ QImage builtInTeamIcon()
 
 void copyDisplayProperties(const NumberLED& from, NumberLED& to)
 {
-    to.setMax(from.Max());
-    to.setPaddingH(from.PaddingH());
-    to.setPaddingV(from.PaddingV());
-    to.setPaddingI(from.PaddingI());
-    to.setSize(from.Size());
+    to.setLayoutProperties(from.layoutProperties());
     to.setLitColor(from.LitColor());
     to.setLedBackColor(from.LedBackColor());
     to.setCaption(from.Caption());
@@ -68,10 +65,14 @@ frmScoreboard::frmScoreboard(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     resize(twipsToPixels(InitialClientWidth), twipsToPixels(InitialClientHeight));
 
+    // The window, the drawing area and every part of every cell share the background colour: the window
+    // paints it once for them all.
     picDrawingArea = new PictureBox(this);
     picDrawingArea->setObjectName(QStringLiteral("picDrawingArea"));
+    picDrawingArea->setPaintsBackground(false);
     picDrawingArea->setGeometry(toPixels(InitialDrawingArea));
-    connectDrawingAreaKeys();
+    readKeysOf(this);
+    readKeysOf(picDrawingArea);
     createTemplates();
 
     // Above everything else the window holds; it never takes the focus, so the keys still reach the
@@ -91,112 +92,105 @@ frmScoreboard::~frmScoreboard() = default;
 
 void frmScoreboard::createTemplates()
 {
-    // Element 0 of every array: hidden, never moved or coloured, the source of every new cell's
-    // initial properties. The display template is also what the grid measures.
-    auto* container = new PictureBox(picDrawingArea);
-    container->setObjectName(QStringLiteral("picTeamContainer"));
-    auto* image = new ImageBox(picDrawingArea);
-    image->setObjectName(QStringLiteral("imgTeam"));
-    image->setPicture(builtInTeamIcon(), TeamIconSize);
-    image->setPlaceholder(image->picture());
-    auto* display = new NumberLED(picDrawingArea);
-    display->setObjectName(QStringLiteral("nledScore"));
-    display->setMax(99);
-    display->setPaddingH(90);
-    display->setPaddingV(90);
-    display->setPaddingI(180);
-    display->setSize(55);
-    auto* nameStrip = new PictureBox(picDrawingArea);
-    nameStrip->setObjectName(QStringLiteral("picTeamName"));
-    auto* name = new QLabel(picDrawingArea);
-    name->setObjectName(QStringLiteral("lblTeamName"));
-    name->setFont(QFont(QStringLiteral("Arial")));
-    name->setAlignment(Qt::AlignCenter);
-    name->setTextFormat(Qt::PlainText);
-    auto* picture = new PictureBox(picDrawingArea);
-    picture->setObjectName(QStringLiteral("picTeam"));
+    // Element 0: hidden, never moved or coloured, the source of every new cell's initial properties.
+    // The display template is also what the grid measures.
+    Cell cell;
+    cell.picTeamContainer = new PictureBox(picDrawingArea);
+    cell.picTeamContainer->setObjectName(QStringLiteral("picTeamContainer"));
+    cell.imgTeam = new ImageBox(picDrawingArea);
+    cell.imgTeam->setObjectName(QStringLiteral("imgTeam"));
+    cell.imgTeam->setPicture(builtInTeamIcon(), TeamIconSize);
+    cell.imgTeam->setPlaceholder(cell.imgTeam->picture());
+    cell.nledScore = new NumberLED(picDrawingArea);
+    cell.nledScore->setObjectName(QStringLiteral("nledScore"));
+    cell.nledScore->setLayoutProperties(LedProperties{99, 90, 90, 180, 55});
+    cell.picTeamName = new PictureBox(picDrawingArea);
+    cell.picTeamName->setObjectName(QStringLiteral("picTeamName"));
+    cell.lblTeamName = new QLabel(picDrawingArea);
+    cell.lblTeamName->setObjectName(QStringLiteral("lblTeamName"));
+    cell.lblTeamName->setFont(QFont(QStringLiteral("Arial")));
+    cell.lblTeamName->setAlignment(Qt::AlignCenter);
+    cell.lblTeamName->setTextFormat(Qt::PlainText);
+    cell.picTeam = new PictureBox(picDrawingArea);
+    cell.picTeam->setObjectName(QStringLiteral("picTeam"));
 
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{container, image, display, nameStrip, name, picture})
+    for (QWidget* widget : std::initializer_list<QWidget*>{cell.picTeamContainer, cell.imgTeam, cell.nledScore,
+                                                           cell.picTeamName, cell.lblTeamName, cell.picTeam})
         widget->hide();
-
-    picTeamContainer = {container};
-    imgTeam = {image};
-    nledScore = {display};
-    picTeamName = {nameStrip};
-    lblTeamName = {name};
-    picTeam = {picture};
-    cellTeams = {0};
+    cellArray = {cell};
 }
 
 void frmScoreboard::createCell(int n)
 {
-    auto* container = new PictureBox(picDrawingArea);
-    container->setObjectName(picTeamContainer[0]->objectName());
-    container->setIndex(n);
-    auto* picture = new PictureBox(container);
-    picture->setObjectName(picTeam[0]->objectName());
-    picture->setIndex(n);
-    auto* image = new ImageBox(picture);
-    image->setObjectName(imgTeam[0]->objectName());
-    image->setPicture(imgTeam[0]->picture(), imgTeam[0]->ownSize());
-    image->setPlaceholder(imgTeam[0]->placeholder());
-    auto* display = new NumberLED(container);
-    display->setObjectName(nledScore[0]->objectName());
-    display->setIndex(n);
-    copyDisplayProperties(*nledScore[0], *display);
-    auto* nameStrip = new PictureBox(container);
-    nameStrip->setObjectName(picTeamName[0]->objectName());
-    nameStrip->setIndex(n);
-    auto* name = new QLabel(nameStrip);
-    name->setObjectName(lblTeamName[0]->objectName());
-    name->setFont(lblTeamName[0]->font());
-    name->setAlignment(lblTeamName[0]->alignment());
-    name->setTextFormat(lblTeamName[0]->textFormat());
+    const Cell& from = cellArray[0];
+    Cell cell;
+    cell.picTeamContainer = new PictureBox(picDrawingArea);
+    cell.picTeamContainer->setObjectName(from.picTeamContainer->objectName());
+    cell.picTeamContainer->setIndex(n);
+    cell.picTeam = new PictureBox(cell.picTeamContainer);
+    cell.picTeam->setObjectName(from.picTeam->objectName());
+    cell.picTeam->setIndex(n);
+    cell.imgTeam = new ImageBox(cell.picTeam);
+    cell.imgTeam->setObjectName(from.imgTeam->objectName());
+    cell.imgTeam->setPicture(from.imgTeam->picture(), from.imgTeam->ownSize());
+    cell.imgTeam->setPlaceholder(from.imgTeam->placeholder());
+    cell.nledScore = new NumberLED(cell.picTeamContainer);
+    cell.nledScore->setObjectName(from.nledScore->objectName());
+    cell.nledScore->setIndex(n);
+    copyDisplayProperties(*from.nledScore, *cell.nledScore);
+    cell.picTeamName = new PictureBox(cell.picTeamContainer);
+    cell.picTeamName->setObjectName(from.picTeamName->objectName());
+    cell.picTeamName->setIndex(n);
+    cell.lblTeamName = new QLabel(cell.picTeamName);
+    cell.lblTeamName->setObjectName(from.lblTeamName->objectName());
+    cell.lblTeamName->setFont(from.lblTeamName->font());
+    cell.lblTeamName->setAlignment(from.lblTeamName->alignment());
+    cell.lblTeamName->setTextFormat(from.lblTeamName->textFormat());
+
+    for (PictureBox* box : {cell.picTeamContainer, cell.picTeam, cell.picTeamName})
+        box->setPaintsBackground(false);
 
     // A provisional place, replaced by the grid in the same rebuild.
-    container->move(twipsToPixels(n * 200.0), twipsToPixels(n * 150.0));
-    nameStrip->move(0, 0);
+    cell.picTeamContainer->move(twipsToPixels(n * 200.0), twipsToPixels(n * 150.0));
+    cell.picTeamName->move(0, 0);
 
-    picTeamContainer.append(container);
-    imgTeam.append(image);
-    nledScore.append(display);
-    picTeamName.append(nameStrip);
-    lblTeamName.append(name);
-    picTeam.append(picture);
-    cellTeams.append(0);
+    for (QWidget* widget : std::initializer_list<QWidget*>{cell.picTeamContainer, cell.imgTeam, cell.nledScore,
+                                                           cell.picTeamName, cell.picTeam, cell.lblTeamName})
+        widget->show();
 
-    container->show();
-    image->show();
-    display->show();
-    nameStrip->show();
-    picture->show();
-    name->show();
-
-    connectCellKeys(n);
+    // Picture boxes take the focus when clicked, as the operator expects of any control, but Tab only
+    // moves between the score displays.
+    for (QWidget* box : std::initializer_list<QWidget*>{cell.picTeamContainer, cell.picTeam, cell.picTeamName}) {
+        box->setFocusPolicy(Qt::ClickFocus);
+        readKeysOf(box);
+    }
+    readKeysOf(cell.nledScore);
+    // Tab walks the displays in cell order. Cells are only ever added and removed at the end, so
+    // linking each new display after the one before keeps the whole chain in order.
+    if (n > 1)
+        setTabOrder(cellArray[n - 1].nledScore, cell.nledScore);
+    cellArray.append(cell);
 }
 
 void frmScoreboard::destroyCell(int n)
 {
     // The cell's container owns every other part of the cell.
-    delete picTeamContainer[n];
-    picTeamContainer.removeAt(n);
-    imgTeam.removeAt(n);
-    nledScore.removeAt(n);
-    picTeamName.removeAt(n);
-    lblTeamName.removeAt(n);
-    picTeam.removeAt(n);
-    cellTeams.removeAt(n);
+    delete cellArray[n].picTeamContainer;
+    cellArray.removeAt(n);
 }
 
 void frmScoreboard::UpdateForm()
 {
+    // Nothing is drawn until every cell has its new place and look: one repaint instead of one for
+    // each control moved.
+    picDrawingArea->setUpdatesEnabled(false);
     P1CreateDestroy();
     // A window too small to hold a drawing area has nothing to lay out.
-    if (!drawingAreaUsable())
-        return;
-    P2PositionTeams();
-    P3PositionTeamData();
+    if (drawingAreaUsable()) {
+        P2PositionTeams();
+        P3PositionTeamData();
+    }
+    picDrawingArea->setUpdatesEnabled(true);
 }
 
 void frmScoreboard::P1CreateDestroy()
@@ -207,14 +201,15 @@ void frmScoreboard::P1CreateDestroy()
         if (team.TeamShown != FlagTrue)
             continue;
         ++totalObjs;
-        if (totalObjs > picTeamContainer.size() - 1)
+        if (totalObjs > cellArray.size() - 1)
             createCell(totalObjs);
         // An existing cell is reused; it shows its new team's score.
-        cellTeams[totalObjs] = team.Identity;
-        nledScore[totalObjs]->setCaption(scores.scoreOf(team.Identity));
+        Cell& cell = cellArray[totalObjs];
+        cell.team = team.Identity;
+        cell.nledScore->setCaption(scores.scoreOf(team.Identity));
     }
     // Cells with higher numbers go first, so the lower ones always survive.
-    for (int i = static_cast<int>(picTeamContainer.size()) - 1; i > totalObjs; --i)
+    for (int i = static_cast<int>(cellArray.size()) - 1; i > totalObjs; --i)
         destroyCell(i);
     scores.keepOnly(settings.Teams);
 }
@@ -226,82 +221,84 @@ void frmScoreboard::P2PositionTeams()
     const float H = static_cast<float>(pixelsToTwips(picDrawingArea->height()));
     grid = computeGridLayout(totalObjs, settings, W, H);
 
-    NumberLED* measuringTemplate = nledScore[0];
-    measuringTemplate->setPaddingH(grid.templateDisplay.PaddingH);
-    measuringTemplate->setPaddingI(grid.templateDisplay.PaddingI);
-    measuringTemplate->setPaddingV(grid.templateDisplay.PaddingV);
-    measuringTemplate->setMax(grid.templateDisplay.Max);
-    cellScale = grid.CellScale;
+    NumberLED* measuringTemplate = cellArray[0].nledScore;
+    LedProperties measured = measuringTemplate->layoutProperties();
+    measured.PaddingH = grid.templateDisplay.PaddingH;
+    measured.PaddingI = grid.templateDisplay.PaddingI;
+    measured.PaddingV = grid.templateDisplay.PaddingV;
+    measured.Max = grid.templateDisplay.Max;
+    measuringTemplate->setLayoutProperties(measured);
 
     for (int m = 1; m <= totalObjs; ++m) {
         const CellRect& cell = grid.cells[static_cast<std::size_t>(m - 1)];
-        picTeamContainer[m]->setGeometry(toPixels(cell.Left, cell.Top, cell.Width, cell.Height));
+        cellArray[m].picTeamContainer->setGeometry(toPixels(cell.Left, cell.Top, cell.Width, cell.Height));
     }
 }
 
 void frmScoreboard::P3PositionTeamData()
 {
     const Settings& settings = model();
-    const QColor background = toQColor(settings.BackColor);
     picDrawingArea->setBackColor(settings.BackColor);
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, background);
-    setPalette(windowPalette);
+    const QColor background = toQColor(settings.BackColor);
+    if (palette().color(QPalette::Window) != background) {
+        QPalette windowPalette = palette();
+        windowPalette.setColor(QPalette::Window, background);
+        setPalette(windowPalette);
+    }
     picBlackout->setBackColor(settings.BackColor);
+    const QColor textColour = toQColor(settings.TextColor);
 
-    QPalette namePalette;
-    namePalette.setColor(QPalette::WindowText, toQColor(settings.TextColor));
-
+    std::optional<NameFit> names;
     int k = 0;
     for (const Team& team : settings.Teams) {
         if (team.TeamShown != FlagTrue)
             continue;
-        ++k;
-        PictureBox* container = picTeamContainer[k];
-        const CellComposition cell = composeCell(settings, grid.templateDisplay, grid.TH, grid.TW, cellScale,
-                                                 pixelsToTwips(container->width()));
+        const Cell& c = cellArray[++k];
+        const CellComposition cell = composeCell(settings, grid.templateDisplay, grid.TH, grid.TW, grid.CellScale,
+                                                 pixelsToTwips(c.picTeamContainer->width()));
 
-        NumberLED* display = nledScore[k];
-        display->setPaddingH(cell.display.PaddingH);
-        display->setPaddingV(cell.display.PaddingV);
-        display->setPaddingI(cell.display.PaddingI);
-        display->setMax(cell.display.Max);
-        display->move(twipsToPixels(cell.displayPos.x()), twipsToPixels(cell.displayPos.y()));
-        display->setSize(cell.display.Size);
-        display->setLitColor(settings.LEDColor);
-        display->setLedBackColor(settings.LEDBackColor);
+        c.nledScore->setLayoutProperties(cell.display);
+        c.nledScore->move(twipsToPixels(cell.displayPos.x()), twipsToPixels(cell.displayPos.y()));
+        c.nledScore->setLitColor(settings.LEDColor);
+        c.nledScore->setLedBackColor(settings.LEDBackColor);
 
         if (settings.PosNameToScore == SideTop || settings.PosNameToScore == SideBottom)
-            picTeamName[k]->setGeometry(toPixels(cell.nameStrip));
+            c.picTeamName->setGeometry(toPixels(cell.nameStrip));
         if (settings.PosImgToScore == SideLeft || settings.PosImgToScore == SideRight)
-            picTeam[k]->setGeometry(toPixels(cell.picture));
+            c.picTeam->setGeometry(toPixels(cell.picture));
 
-        container->setBackColor(settings.BackColor);
+        c.picTeamContainer->setBackColor(settings.BackColor);
 
         if (cell.nameVisible) {
-            PictureBox* strip = picTeamName[k];
-            QLabel* name = lblTeamName[k];
-            strip->setVisible(true);
-            strip->setBackColor(settings.BackColor);
-            name->setPalette(namePalette);
-            const NameFit::FittedName fitted =
-                NameFit::fit(team.TeamName, name->font(), pointsToPixels(cell.namePoints), strip->width());
-            QFont font = name->font();
-            font.setPixelSize(fitted.pixelSize);
-            name->setFont(font);
-            name->setText(fitted.text);
-            name->adjustSize();
-            name->move((strip->width() - name->width()) / 2, (strip->height() - name->height()) / 2);
+            c.picTeamName->setVisible(true);
+            c.picTeamName->setBackColor(settings.BackColor);
+            if (c.lblTeamName->palette().color(QPalette::WindowText) != textColour) {
+                QPalette namePalette = c.lblTeamName->palette();
+                namePalette.setColor(QPalette::WindowText, textColour);
+                c.lblTeamName->setPalette(namePalette);
+            }
+            // The label spans its strip and centres the name in it, as a label sized to its text and
+            // centred in the strip would.
+            if (!names)
+                names.emplace(cellArray[0].lblTeamName->font(), pointsToPixels(cell.namePoints));
+            const NameFit::FittedName fitted = names->fit(team.TeamName, c.picTeamName->width());
+            if (c.lblTeamName->font().pixelSize() != fitted.pixelSize) {
+                QFont font = c.lblTeamName->font();
+                font.setPixelSize(fitted.pixelSize);
+                c.lblTeamName->setFont(font);
+            }
+            c.lblTeamName->setText(fitted.text);
+            c.lblTeamName->setGeometry(c.picTeamName->rect());
         } else {
-            picTeamName[k]->setVisible(false);
+            c.picTeamName->setVisible(false);
         }
 
         if (cell.pictureVisible) {
-            picTeam[k]->setVisible(true);
-            modGrabKeys::ShowTeamPicture(imgTeam[k], picTeam[k], team.TeamPicture);
-            picTeam[k]->setBackColor(settings.BackColor);
+            c.picTeam->setVisible(true);
+            modGrabKeys::ShowTeamPicture(c.imgTeam, c.picTeam, team.TeamPicture);
+            c.picTeam->setBackColor(settings.BackColor);
         } else {
-            picTeam[k]->setVisible(false);
+            c.picTeam->setVisible(false);
         }
     }
 }

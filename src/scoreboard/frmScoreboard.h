@@ -2,20 +2,18 @@
 
 // frmScoreboard: the window the audience sees. One drawing area holds one cell per shown team; each
 // cell is a container with a name strip, a picture square and an LED score display. The cells are
-// kept in parallel control arrays whose element 0 is a hidden template. Every change of the window's
-// size, and every return from the options window, rebuilds the whole window from the settings model;
-// only the controls and the scores survive a rebuild. A score belongs to its team: each cell shows the
-// score of the team it shows, whichever cell that is after teams were hidden, shown or moved.
+// kept in one array whose element 0 is a hidden template. Every change of the window's size, and
+// every return from the options window, rebuilds the whole window from the settings model; only the
+// controls and the scores survive a rebuild. A score belongs to its team: each cell shows the score of
+// the team it shows, whichever cell that is after teams were hidden, shown or moved.
 //
-// The window is worked from the keyboard alone: every control that takes keys funnels its key-downs
-// into AllKeyCode (F1 help, F2 options) and the cells' controls their key-ups into AllKeyUp
-// (releasing NumLock re-applies NumLockForce); key-downs on a score display also go to the score
-// entry.
-//
-// For the projector, a few keys that type no character add to these on every key-down route: F11
-// toggles full screen (Escape leaves it), Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo accepted
-// score changes, Ctrl+B blacks the screen out to the background colour while the scores go on working
-// underneath.
+// The window is worked from the keyboard alone. One key filter reads every key typed on the window or
+// any of its controls, translates it once into a virtual key, and dispatches it: key-downs to the
+// function keys (AllKeyCode: F1 help, F2 options), key-downs on a score display to the score entry,
+// key-ups on a cell's controls to AllKeyUp (releasing NumLock re-applies NumLockForce). For the
+// projector, a few keys that type no character add to these on every key-down: F11 toggles full
+// screen (Escape leaves it), Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo accepted score changes,
+// Ctrl+B blacks the screen out to the background colour while the scores go on working underneath.
 
 #include "input/ScoreHistory.h"
 #include "platform/SingleWindow.h"
@@ -25,6 +23,7 @@
 #include <QVector>
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QTimer;
 
@@ -33,6 +32,18 @@ namespace brimley {
 class ImageBox;
 class NumberLED;
 class PictureBox;
+
+// One team cell: its container and everything in it, and the team it shows.
+struct Cell
+{
+    PictureBox* picTeamContainer = nullptr; // the cell, inside the drawing area
+    PictureBox* picTeamName = nullptr;      // the name strip above or below the score
+    QLabel* lblTeamName = nullptr;          // the name, centred in its strip
+    PictureBox* picTeam = nullptr;          // the picture square left or right of the score
+    ImageBox* imgTeam = nullptr;            // the picture, fitted into its square
+    NumberLED* nledScore = nullptr;         // the score
+    TeamId team = 0;                        // the team whose score it shows; none for the template
+};
 
 class frmScoreboard : public QWidget, public SingleWindow<frmScoreboard>
 {
@@ -53,8 +64,10 @@ public:
 
     // Number of cells after the last rebuild.
     int TotalObjs() const { return totalObjs; }
-    double CellScale() const { return cellScale; }
     const GridLayout& lastGrid() const { return grid; }
+    // Element 0 is the hidden template, elements 1 to TotalObjs the cells, in cell order.
+    const QVector<Cell>& cells() const { return cellArray; }
+    PictureBox* drawingArea() const { return picDrawingArea; }
 
     // Function keys on key-down, whichever control has the focus: F1 shows help, F2 the options.
     void AllKeyCode(int KeyCode);
@@ -76,50 +89,40 @@ public:
     // Over a full-screen scoreboard the pointer is hidden once it has rested this long.
     static constexpr int PointerRestTime = 2000; // ms
 
-    PictureBox* picDrawingArea = nullptr;
-    // Control arrays; element 0 is the hidden template, elements 1 to TotalObjs are the cells.
-    QVector<PictureBox*> picTeamContainer;
-    QVector<ImageBox*> imgTeam;
-    QVector<NumberLED*> nledScore;
-    QVector<PictureBox*> picTeamName;
-    QVector<QLabel*> lblTeamName;
-    QVector<PictureBox*> picTeam;
-    // Covers the whole window in the background colour while blacked out.
-    PictureBox* picBlackout = nullptr;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where a key was typed: the keys mean different things on different controls.
+    enum class KeyTarget { Window, DrawingArea, CellControl, ScoreDisplay };
+
     void createTemplates();
     void createCell(int n);
-    void connectDrawingAreaKeys();
-    void connectCellKeys(int n);
-    void nledScore_KeyDown(int Index, int KeyCode, int Shift);
-    void scoreboardKeyDown(int KeyCode, int Shift);
+    void destroyCell(int n);
+    void readKeysOf(QWidget* control);
+    void keyTyped(KeyTarget target, int index, const QKeyEvent& event);
+    void typeOnDisplay(int index, int KeyCode);
+    void projectorKey(int KeyCode, int Shift, bool repeated);
     // A team's score, and every display that shows it.
     void setScore(TeamId team, const QString& caption);
     bool writeScore(TeamId team, const QString& caption);
     void pointerMoved();
     void enterFullScreen();
-    void destroyCell(int n);
     void applyResizeRule();
     bool drawingAreaUsable() const;
 
-    int totalObjs = 0;
-    double cellScale = 0;
-    GridLayout grid;
+    PictureBox* picDrawingArea = nullptr;
+    QVector<Cell> cellArray;
+    // Covers the whole window in the background colour while blacked out.
+    PictureBox* picBlackout = nullptr;
 
-    // The team each cell shows, parallel to nledScore (0 for the template).
-    QVector<TeamId> cellTeams;
+    int totalObjs = 0;
+    GridLayout grid;
     ScoreBook scores;
     ScoreHistory history;
-    // Whether the key press being handled is the keyboard's repetition of a held key.
-    bool keyPressRepeats = false;
     QTimer* pointerTimer = nullptr;
     // Where the window was before the program itself made it full screen, where no window manager does.
     QRect geometryBeforeFullScreen;

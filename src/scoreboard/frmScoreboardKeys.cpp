@@ -1,6 +1,7 @@
-// The scoreboard's keyboard: every control that takes keys funnels them into the window's function
-// keys and, on a score display, into the score entry; and the keys added for the projector (full
-// screen, undo and redo of score changes, blackout), with the pointer hidden over a full-screen window.
+// The scoreboard's keyboard: one filter reads the keys of every control that takes them and passes
+// them to the window's function keys and, on a score display, to the score entry; and the keys added
+// for the projector (full screen, undo and redo of score changes, blackout), with the pointer hidden
+// over a full-screen window.
 
 #include "scoreboard/frmScoreboard.h"
 
@@ -44,44 +45,30 @@ private:
     std::function<void(const QString&)> write;
 };
 
-// Picture boxes take the focus when clicked, as the operator expects of any control, but Tab only
-// moves between the score displays.
-void takeFocusOnClick(QWidget* widget)
-{
-    widget->setFocusPolicy(Qt::ClickFocus);
-}
-
 } // namespace
 
-void frmScoreboard::connectDrawingAreaKeys()
+void frmScoreboard::readKeysOf(QWidget* control)
 {
-    takeFocusOnClick(picDrawingArea);
-    // The drawing area answers key-downs only; its key-ups go unhandled.
-    connect(picDrawingArea, &PictureBox::KeyDown, this, [this](int, int KeyCode, int Shift) {
-        AllKeyCode(KeyCode);
-        scoreboardKeyDown(KeyCode, Shift);
-    });
+    control->installEventFilter(this);
 }
 
-void frmScoreboard::connectCellKeys(int n)
+// Every key typed on the window or one of its controls passes here once, on its way to the control,
+// which takes it and does nothing more with it. The key is translated once and dispatched by where it
+// was typed: the window and the drawing area answer key-downs only, a cell's controls key-ups too, and
+// a score display also passes key-downs to the score entry.
+void frmScoreboard::keyTyped(KeyTarget target, int index, const QKeyEvent& event)
 {
-    for (PictureBox* box : {picTeamContainer[n], picTeam[n], picTeamName[n]}) {
-        takeFocusOnClick(box);
-        connect(box, &PictureBox::KeyDown, this, [this](int, int KeyCode, int Shift) {
-            AllKeyCode(KeyCode);
-            scoreboardKeyDown(KeyCode, Shift);
-        });
-        connect(box, &PictureBox::KeyUp, this,
-                [this](int, int KeyCode, int Shift) { AllKeyUp(KeyCode, Shift); });
+    const std::int16_t KeyCode = KeyMapping::virtualKeyCode(event);
+    const std::int16_t Shift = KeyMapping::shiftState(event.modifiers());
+    if (event.type() == QEvent::KeyRelease) {
+        if (target == KeyTarget::CellControl || target == KeyTarget::ScoreDisplay)
+            AllKeyUp(KeyCode, Shift);
+        return;
     }
-    NumberLED* display = nledScore[n];
-    connect(display, &NumberLED::KeyDown, this, &frmScoreboard::nledScore_KeyDown);
-    connect(display, &NumberLED::KeyUp, this,
-            [this](int, int KeyCode, int Shift) { AllKeyUp(KeyCode, Shift); });
-    // Tab walks the displays in cell order. Cells are only ever added and removed at the end, so
-    // linking each new display after the one before keeps the whole chain in order.
-    if (n > 1)
-        setTabOrder(nledScore[n - 1], display);
+    AllKeyCode(KeyCode);
+    if (target == KeyTarget::ScoreDisplay)
+        typeOnDisplay(index, KeyCode);
+    projectorKey(KeyCode, Shift, event.isAutoRepeat());
 }
 
 void frmScoreboard::AllKeyCode(int KeyCode)
@@ -103,42 +90,29 @@ void frmScoreboard::UpdateNumLock()
     modGrabKeys::ApplyNumLockForce(model().NumLockForce);
 }
 
-void frmScoreboard::nledScore_KeyDown(int Index, int KeyCode, int Shift)
+void frmScoreboard::typeOnDisplay(int index, int KeyCode)
 {
-    AllKeyCode(KeyCode);
-    const std::int16_t character = KeyMapping::KeyCodeToAsci(saturate16(KeyCode));
     // F1 and F2 may have opened a window and the cell may be gone by now; the display must still exist.
-    if (Index >= 1 && Index < nledScore.size()) {
-        const TeamId team = cellTeams[Index];
-        TeamScoreDisplay display(*nledScore[Index], [this, team](const QString& caption) { setScore(team, caption); });
-        // Only what the entry accepts is written, so only accepted changes reach the history.
-        RecordingDisplay recorded(display, history, team);
-        // Every display carries the template's maximum; the minimum -1 lets an entry clear a display.
-        const std::int16_t maximum = nledScore[0]->Max();
-        ShowDigits::ScoreEntryKey(recorded, character, -1, maximum);
-    }
-    scoreboardKeyDown(KeyCode, Shift);
-}
-
-void frmScoreboard::keyPressEvent(QKeyEvent* event)
-{
-    // Reached when no control of the window has the focus (or one passed the key on): the window
-    // answers key-downs only.
-    const std::int16_t KeyCode = KeyMapping::virtualKeyCode(*event);
-    keyPressRepeats = event->isAutoRepeat();
-    AllKeyCode(KeyCode);
-    scoreboardKeyDown(KeyCode, KeyMapping::shiftState(event->modifiers()));
-    QWidget::keyPressEvent(event);
+    if (index < 1 || index >= cellArray.size())
+        return;
+    const std::int16_t character = KeyMapping::KeyCodeToAsci(saturate16(KeyCode));
+    const Cell& cell = cellArray[index];
+    const TeamId team = cell.team;
+    TeamScoreDisplay display(*cell.nledScore, [this, team](const QString& caption) { setScore(team, caption); });
+    // Only what the entry accepts is written, so only accepted changes reach the history.
+    RecordingDisplay recorded(display, history, team);
+    // Every display carries the template's maximum; the minimum -1 lets an entry clear a display.
+    const std::int16_t maximum = cellArray[0].nledScore->Max();
+    ShowDigits::ScoreEntryKey(recorded, character, -1, maximum);
 }
 
 // The keys added for the projector. They come after the routing and the score entry have seen the key,
 // which take them for keys without a character, so an entry being typed is left as it was.
-void frmScoreboard::scoreboardKeyDown(int KeyCode, int Shift)
+void frmScoreboard::projectorKey(int KeyCode, int Shift, bool repeated)
 {
     using KeyMapping::ScoreboardCommand;
     const ScoreboardCommand command = KeyMapping::scoreboardCommand(saturate16(KeyCode), saturate16(Shift));
     // A key held down repeats; a toggle must not flicker the projector on and off while it is held.
-    const bool repeated = std::exchange(keyPressRepeats, false);
     if (repeated && (command == ScoreboardCommand::ToggleFullScreen || command == ScoreboardCommand::ToggleBlackout))
         return;
     switch (command) {
@@ -196,9 +170,9 @@ void frmScoreboard::LeaveFullScreen()
 void frmScoreboard::setScore(TeamId team, const QString& caption)
 {
     scores.setScore(team, caption);
-    for (int k = 1; k <= totalObjs && k < cellTeams.size(); ++k) {
-        if (cellTeams[k] == team)
-            nledScore[k]->setCaption(caption);
+    for (int k = 1; k <= totalObjs && k < cellArray.size(); ++k) {
+        if (cellArray[k].team == team)
+            cellArray[k].nledScore->setCaption(caption);
     }
 }
 
@@ -242,18 +216,33 @@ void frmScoreboard::pointerMoved()
 void frmScoreboard::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Every move of the pointer and every key press, whichever control they go to, pass the window
-    // handle first. Installing again only moves the filter to the front.
+    // Every move of the pointer, whichever control it is over, passes the window handle first.
+    // Installing again only moves the filter to the front.
     if (QWindow* handle = windowHandle())
         handle->installEventFilter(this);
 }
 
 bool frmScoreboard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove && watched == windowHandle())
-        pointerMoved();
-    if (event->type() == QEvent::KeyPress && watched == windowHandle())
-        keyPressRepeats = static_cast<QKeyEvent*>(event)->isAutoRepeat();
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (watched == this)
+            keyTyped(KeyTarget::Window, 0, static_cast<const QKeyEvent&>(*event));
+        else if (watched == picDrawingArea)
+            keyTyped(KeyTarget::DrawingArea, 0, static_cast<const QKeyEvent&>(*event));
+        else if (const auto* display = qobject_cast<const NumberLED*>(watched))
+            keyTyped(KeyTarget::ScoreDisplay, display->Index(), static_cast<const QKeyEvent&>(*event));
+        else if (const auto* box = qobject_cast<const PictureBox*>(watched))
+            keyTyped(KeyTarget::CellControl, box->Index(), static_cast<const QKeyEvent&>(*event));
+        break;
+    case QEvent::MouseMove:
+        if (watched == windowHandle())
+            pointerMoved();
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

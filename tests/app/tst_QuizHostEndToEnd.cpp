@@ -136,8 +136,8 @@ private:
                       geometry->section("HEIGHT=", 1).section('\n', 0, 0).toInt());
         layout.show();
         layout.UpdateForm();
-        for (int cell = 1; cell < layout.nledScore.size(); ++cell)
-            displays << QRect(layout.nledScore[cell]->mapTo(&layout, QPoint(0, 0)), layout.nledScore[cell]->size());
+        for (const Cell& cell : layout.cells().mid(1))
+            displays << QRect(cell.nledScore->mapTo(&layout, QPoint(0, 0)), cell.nledScore->size());
         return true;
     }
     QStringList scores(const QString& scoreboard)

@@ -48,10 +48,10 @@ private:
         if (name == "frmScoreboard")
             return window.get();
         if (name == "picDrawingArea")
-            return window->picDrawingArea;
+            return window->drawingArea();
         if (name == "picTeamName")
-            return window->picTeamName[1];
-        return window->nledScore[1];
+            return window->cells()[1].picTeamName;
+        return window->cells()[1].nledScore;
     }
 
     void giveFocus(const QString& name)
@@ -106,13 +106,10 @@ private slots:
             QSKIP("needs setxkbmap to switch the X server's keyboard layout");
         QCOMPARE(QProcess::execute("setxkbmap", {"-layout", "de"}), 0);
         const auto restoreLayout = qScopeGuard([] { QProcess::execute("setxkbmap", {"-layout", "us"}); });
-        NumberLED* display = window->nledScore[1];
+        NumberLED* display = window->cells()[1].nledScore;
         giveFocus("nledScore");
-        QSignalSpy downs(display, &NumberLED::KeyDown);
-        QSignalSpy ups(display, &NumberLED::KeyUp);
-        QVERIFY(XDoTool::key({"shift+7"}));
-        QTRY_VERIFY(!downs.isEmpty() && ups.size() == downs.size());
-        QCOMPARE(downs.last().at(1).toInt(), 55);
+        QVERIFY(XDoTool::key({"shift+7", "Return"}));
+        QTRY_COMPARE(display->Caption(), "7");
     }
 
     void releasingNumLockOnTheScoreboardReappliesTheSetting_data()

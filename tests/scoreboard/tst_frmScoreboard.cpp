@@ -29,7 +29,7 @@ private:
     {
         QStringList result;
         for (int k = 1; k <= window->TotalObjs(); ++k)
-            result << window->lblTeamName[k]->text() + ":" + window->nledScore[k]->Caption();
+            result << window->cells()[k].lblTeamName->text() + ":" + window->cells()[k].nledScore->Caption();
         return result;
     }
 
@@ -48,16 +48,22 @@ private slots:
     void scoresFollowTheirTeams()
     {
         useTeams({"A", "B", "C"});
-        const auto displays = window->nledScore;
+        const auto displays = [this] {
+            QList<NumberLED*> result;
+            for (const Cell& cell : window->cells())
+                result << cell.nledScore;
+            return result;
+        };
+        const auto before = displays();
         for (int k = 1; k <= 3; ++k)
-            window->nledScore[k]->setCaption(QString::number(k + 4));
+            window->cells()[k].nledScore->setCaption(QString::number(k + 4));
         window->UpdateForm(); // nothing changed: every control is kept
-        QCOMPARE(window->nledScore, displays);
+        QCOMPARE(displays(), before);
         QCOMPARE(cells(), (QStringList{"A:0", "B:0", "C:0"})); // set on the display, no team's score
 
-        QTest::keyClicks(window->nledScore[1], "5\r");
-        QTest::keyClicks(window->nledScore[2], "6\r");
-        QTest::keyClicks(window->nledScore[3], "7\r");
+        QTest::keyClicks(window->cells()[1].nledScore, "5\r");
+        QTest::keyClicks(window->cells()[2].nledScore, "6\r");
+        QTest::keyClicks(window->cells()[3].nledScore, "7\r");
         QCOMPARE(cells(), (QStringList{"A:5", "B:6", "C:7"}));
 
         QVector<Team>& teams = model().Teams;
@@ -80,7 +86,7 @@ private slots:
 
         model().Teams = {Team{"A", {}, FlagFalse}};
         window->UpdateForm();
-        QCOMPARE(window->nledScore.size(), 1); // the hidden template only
+        QCOMPARE(window->cells().size(), 1); // the hidden template only
     }
 
     // A cell is reused for another team when teams are hidden: a team whose picture cannot be shown gets
@@ -105,14 +111,14 @@ private slots:
         }
         model().Teams = {Team{"A", folder.filePath("a.png"), FlagTrue}, Team{"B", broken, FlagTrue}};
         window->UpdateForm();
-        QCOMPARE(window->imgTeam[2]->picture(), window->imgTeam[0]->placeholder());
-        QCOMPARE(window->imgTeam[2]->geometry(), window->picTeam[2]->rect()); // the square badge fills it
-        QCOMPARE(window->imgTeam[1]->picture().pixelColor(0, 0), QColor(Qt::green));
+        QCOMPARE(window->cells()[2].imgTeam->picture(), window->cells()[0].imgTeam->placeholder());
+        QCOMPARE(window->cells()[2].imgTeam->geometry(), window->cells()[2].picTeam->rect()); // the square badge fills it
+        QCOMPARE(window->cells()[1].imgTeam->picture().pixelColor(0, 0), QColor(Qt::green));
 
         model().Teams[0].TeamShown = FlagFalse;
         window->UpdateForm();
-        QCOMPARE(window->imgTeam[1]->picture(), window->imgTeam[0]->placeholder());
-        QCOMPARE(window->imgTeam[1]->geometry(), window->picTeam[1]->rect());
+        QCOMPARE(window->cells()[1].imgTeam->picture(), window->cells()[0].imgTeam->placeholder());
+        QCOMPARE(window->cells()[1].imgTeam->geometry(), window->cells()[1].picTeam->rect());
 
         // Without a placeholder the image shows nothing, and keeps to its frame: it does not take the
         // own size of the picture it showed before.
@@ -130,43 +136,44 @@ private slots:
     void namesArePlainTextFittedIntoTheirStrip()
     {
         useTeams({"Foxes", "A<br>B", "<b>x</b>", "The Quizzly Bears", QString(60, u'W')});
-        const auto pixelSize = [this](int k) { return window->lblTeamName[k]->font().pixelSize(); };
+        const auto pixelSize = [this](int k) { return window->cells()[k].lblTeamName->font().pixelSize(); };
         const int layoutSize = pixelSize(1);
         for (int k = 1; k <= 5; ++k) {
-            const QLabel* name = window->lblTeamName[k];
-            const QRect inStrip = name->geometry();
-            QVERIFY2(inStrip.left() >= -1 && inStrip.right() <= window->picTeamName[k]->width(),
-                     qPrintable(name->text()));
-            QVERIFY(name->height() < 2 * QFontMetrics(name->font()).height()); // one line
+            // The name as drawn: one line, within its strip.
+            const QLabel* name = window->cells()[k].lblTeamName;
+            const QSize drawn = name->sizeHint();
+            QVERIFY2(drawn.width() <= window->cells()[k].picTeamName->width() + 1, qPrintable(name->text()));
+            QVERIFY(drawn.height() < 2 * QFontMetrics(name->font()).height());
         }
-        QCOMPARE(window->lblTeamName[2]->text(), "A<br>B");
-        QVERIFY(window->lblTeamName[3]->width() > QFontMetrics(window->lblTeamName[3]->font()).horizontalAdvance("xxxxxx"));
-        QCOMPARE(window->lblTeamName[4]->text(), "The Quizzly Bears");
+        QCOMPARE(window->cells()[2].lblTeamName->text(), "A<br>B");
+        QVERIFY(window->cells()[3].lblTeamName->sizeHint().width() >
+                QFontMetrics(window->cells()[3].lblTeamName->font()).horizontalAdvance("xxxxxx"));
+        QCOMPARE(window->cells()[4].lblTeamName->text(), "The Quizzly Bears");
         QVERIFY(pixelSize(4) < layoutSize && pixelSize(4) >= layoutSize / 2);
         QCOMPARE(pixelSize(5), (layoutSize + 1) / 2);
-        QVERIFY(window->lblTeamName[5]->text().endsWith(u'…'));
+        QVERIFY(window->cells()[5].lblTeamName->text().endsWith(u'…'));
 
         // Grown, the board gives the long name room for more of its size.
         window->resize(1600, 1000);
         QVERIFY(pixelSize(1) > layoutSize);
-        QCOMPARE(window->lblTeamName[4]->text(), "The Quizzly Bears");
+        QCOMPARE(window->cells()[4].lblTeamName->text(), "The Quizzly Bears");
     }
 
     void theDrawingAreaAndTheCellsFollowTheWindow()
     {
         // The area is laid out against the window's outer size, frame included.
-        const QRect before = window->picDrawingArea->geometry();
+        const QRect before = window->drawingArea()->geometry();
         const QSize outer = window->frameGeometry().size();
         QCOMPARE(before.topLeft(), QPoint(8, 15));
         QCOMPARE(before.width(), outer.width() - 16);
         QVERIFY(qAbs(before.height() - (outer.height() - 700.0 / 15)) <= 0.5);
         window->resize(window->width() + 16, window->height()); // 240 twips wider
-        QCOMPARE(window->picDrawingArea->geometry(), before.adjusted(0, 0, 16, 0));
+        QCOMPARE(window->drawingArea()->geometry(), before.adjusted(0, 0, 16, 0));
 
         useTeams({"A", "B", "C"});
         for (int m = 1; m <= 3; ++m) {
             const CellRect& cell = window->lastGrid().cells[std::size_t(m - 1)];
-            const QRect placed = window->picTeamContainer[m]->geometry();
+            const QRect placed = window->cells()[m].picTeamContainer->geometry();
             QVERIFY(qAbs(placed.left() - cell.Left / 15.0) <= 0.5 &&
                     qAbs(placed.top() - cell.Top / 15.0) <= 0.5);
         }
@@ -174,17 +181,17 @@ private slots:
 
     void aTinyOrMinimizedWindowKeepsItsCells()
     {
-        QTest::keyClicks(window->nledScore[1], "9\r");
-        const QRect before = window->picTeamContainer[1]->geometry();
+        QTest::keyClicks(window->cells()[1].nledScore, "9\r");
+        const QRect before = window->cells()[1].picTeamContainer->geometry();
         window->resize(10, 10); // too small to lay out: the layout is skipped
-        QCOMPARE(window->picDrawingArea->height(), 0);
+        QCOMPARE(window->drawingArea()->height(), 0);
         window->resize(800, 600);
-        QCOMPARE(window->picTeamContainer[1]->geometry(), before);
+        QCOMPARE(window->cells()[1].picTeamContainer->geometry(), before);
 
         window->showMinimized();
         model().Teams.append(Team{"Later", {}, FlagTrue});
         QCoreApplication::processEvents();
-        QCOMPARE(window->picTeamContainer[1]->geometry(), before);
+        QCOMPARE(window->cells()[1].picTeamContainer->geometry(), before);
         QCOMPARE(cells(), QStringList{"Team 1:9"});
     }
 };

@@ -37,7 +37,7 @@ private:
     QList<Window> opened;
     FakeKeyboard keyboard;
 
-    NumberLED* display(int k) { return window->nledScore[k]; }
+    NumberLED* display(int k) { return window->cells()[k].nledScore; }
     void ctrl(Qt::Key key) { QTest::keyClick(window.get(), key, Qt::ControlModifier); }
 
     // Types on display k as the operator does: digits and signs, "E" Enter, "D" Delete.
@@ -110,7 +110,7 @@ private slots:
         QFETCH(int, control);
         QFETCH(bool, reappliesNumLock);
         QWidget* target =
-            QList<QWidget*>{window.get(), window->picDrawingArea, window->picTeam[2], display(2)}[control];
+            QList<QWidget*>{window.get(), window->drawingArea(), window->cells()[2].picTeam, display(2)}[control];
         for (Qt::Key key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3})
             QTest::keyClick(target, key);
         QCOMPARE(opened, (QList<Window>{Window::Help, Window::Options})); // one request per key-down
@@ -246,15 +246,15 @@ private slots:
         const QRect screen = window->screen()->geometry();
         QTRY_COMPARE(window->size(), screen.size());
         // The ordinary resize rule: 240 twips narrower than the window.
-        QCOMPARE(window->picDrawingArea->width(), screen.width() - 16);
+        QCOMPARE(window->drawingArea()->width(), screen.width() - 16);
         QTest::keyClick(display(1), Qt::Key_F11);
         QTRY_COMPARE(window->windowState(), startState);
         QTRY_COMPARE(window->size(), before);
 
         // Escape leaves full screen.
-        QTest::keyClick(window->picDrawingArea, Qt::Key_F11);
+        QTest::keyClick(window->drawingArea(), Qt::Key_F11);
         QTRY_VERIFY(window->isFullScreen());
-        QTest::keyClick(window->picDrawingArea, Qt::Key_Escape);
+        QTest::keyClick(window->drawingArea(), Qt::Key_Escape);
         QTRY_COMPARE(window->windowState(), startState);
     }
 };
