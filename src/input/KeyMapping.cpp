@@ -156,6 +156,38 @@ std::int16_t fromQtKey(int key)
     return found == table.end() ? NoKey : found->second;
 }
 
+// A main-block key on X11, from every keysym it carries in the layout in use (level 1 first), as the
+// keys of a Windows keyboard are numbered: a French key with "4" and an apostrophe is the 4 key with or
+// without Shift, a German key with "+" and "*" the plus key.
+std::int16_t fromKeyLevels(const X11Keyboard::KeyLevels& levels, int qtKey)
+{
+    // A letter stays its letter (Ctrl+Z, Ctrl+Y, Ctrl+B) whatever its AltGr levels carry: Neo puts a
+    // minus on the T key.
+    const std::uint32_t first = levels.front();
+    if ((first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z'))
+        return fromKeysym(first);
+    // The digit wins over anything else on its key: the French 6 key carries a minus.
+    std::int16_t sign = NoKey;
+    for (const std::uint32_t keysym : levels) {
+        if (keysym >= '0' && keysym <= '9')
+            return vk(static_cast<int>(keysym));
+        if (keysym == '+')
+            sign = VK_OEM_PLUS;
+        else if (keysym == '-' && sign == NoKey)
+            sign = VK_OEM_MINUS;
+    }
+    if (sign != NoKey)
+        return sign;
+    if (const std::int16_t code = fromKeysym(first); code != NoKey)
+        return code;
+    // Left are keys the program has no use for, such as "#", "ß" or dead accents. The guess from the
+    // character typed counts only for a Latin letter, which Qt reports for Ctrl on a Cyrillic or Greek
+    // layout (Ctrl+Z is still undo there); any other guess is a US keyboard's, wrong here (Shift+3 for
+    // "#", Shift+9 for "(").
+    const std::int16_t guess = fromQtKey(qtKey);
+    return guess >= 'A' && guess <= 'Z' ? guess : NoKey;
+}
+
 } // namespace
 
 std::int16_t virtualKeyCode(const QKeyEvent& event)
@@ -174,10 +206,8 @@ std::int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, NativeKe
             return *keypad;
         return fromQtKey(qtKey);
     }
-    if (native.kind == NativeKey::X11Keysym) {
-        if (const std::int16_t code = fromKeysym(native.value); code != NoKey)
-            return code;
-    }
+    if (native.kind == NativeKey::X11Keysyms)
+        return fromKeyLevels(native.keysyms, qtKey);
     return fromQtKey(qtKey);
 }
 

@@ -4,9 +4,11 @@
 // keys are written against. This is the one place where Qt's key events become those numbers.
 //
 // A key is identified by the physical key, not by the character it typed: Shift+8 is the 8 key, and
-// the equals/plus key is the same key with or without Shift. Keypad keys are told apart from the main
-// block (Qt marks them with the keypad modifier); with NumLock off they are the navigation keys they
-// then type (End, Down, ...), as on Windows.
+// the equals/plus key is the same key with or without Shift. On other layouts it goes by what the key
+// carries: a key with a digit is that digit's key, else a key with "+" or "-" the plus or minus key
+// (the French "4 '" key is the 4 key, the German "+ * ~" key the plus key). Keypad keys are told
+// apart from the main block (Qt marks them with the keypad modifier); with NumLock off they are the
+// navigation keys they then type (End, Down, ...), as on Windows.
 
 #include "platform/NativeKeys.h"
 
@@ -42,7 +44,8 @@ enum VirtualKey : std::int16_t {
 std::int16_t virtualKeyCode(const QKeyEvent& event);
 
 // The same from the parts of an event: Qt's key and modifiers, and what the windowing system says
-// about the key. Without native information the key is guessed from Qt's key on a US layout.
+// about the key. Without native information (offscreen, Wayland, events made up in the program) the
+// key is guessed from Qt's key on a US layout.
 std::int16_t virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, NativeKeys::NativeKey native);
 
 // The shift state delivered with key events: 1 Shift, 2 Ctrl, 4 Alt.

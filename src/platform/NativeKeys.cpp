@@ -2,10 +2,6 @@
 
 #include "platform/X11Connection.h"
 
-#ifdef BRIMLEY_HAVE_X11
-#include "platform/X11Keyboard.h"
-#endif
-
 namespace brimley::NativeKeys {
 
 NativeKey identify(const QKeyEvent& event)
@@ -15,10 +11,13 @@ NativeKey identify(const QKeyEvent& event)
     if (event.nativeVirtualKey() > 0 && event.nativeVirtualKey() < 256)
         return {NativeKey::WindowsVirtualKey, event.nativeVirtualKey()};
 #elif defined(BRIMLEY_HAVE_X11)
-    // nativeVirtualKey() is the keysym after Shift; the key's first level is what is printed on it.
+    // nativeVirtualKey() is only the keysym the held modifiers made of the key; the program wants all
+    // the key carries. The native modifiers are the X event's state, which names the layout (XKB
+    // group) the key was pressed in.
     if (void* display = X11Connection::display()) {
-        if (const auto keysym = X11Keyboard::unshiftedKeysym(display, event.nativeScanCode()))
-            return {NativeKey::X11Keysym, *keysym};
+        const int group = X11Keyboard::groupOfState(event.nativeModifiers());
+        if (const auto levels = X11Keyboard::keyLevels(display, event.nativeScanCode(), group))
+            return {NativeKey::X11Keysyms, 0, *levels};
     }
 #else
     Q_UNUSED(event);

@@ -4,6 +4,8 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
+
 namespace brimley::X11Keyboard {
 namespace {
 
@@ -28,6 +30,43 @@ unsigned int numLockMask(Display* display)
     if (!hasXkb(display))
         return 0;
     return XkbKeysymToModifiers(display, XK_Num_Lock);
+}
+
+// Xlib's description of the keyboard, kept for the one display the program uses and refreshed one key
+// at a time.
+XkbDescPtr keymap(Display* display)
+{
+    static Display* owner = nullptr;
+    static XkbDescPtr xkb = nullptr;
+    if (display != owner) {
+        if (xkb)
+            XkbFreeKeyboard(xkb, 0, True);
+        xkb = hasXkb(display) ? XkbGetMap(display, XkbKeySymsMask, XkbUseCoreKbd) : nullptr;
+        owner = display;
+    }
+    return xkb;
+}
+
+// Keys such as Return have one group however many layouts the keyboard has: for a group a key lacks
+// the server picks one it has, as the key's own setting says (wrapping round unless told otherwise).
+int groupOfKey(XkbDescPtr xkb, KeyCode key, int group)
+{
+    const int groups = XkbKeyNumGroups(xkb, key);
+    if (groups <= 0)
+        return -1;
+    if (group < groups)
+        return group;
+    const unsigned char info = XkbKeyGroupInfo(xkb, key);
+    switch (XkbOutOfRangeGroupAction(info)) {
+    case XkbClampIntoRange:
+        return groups - 1;
+    case XkbRedirectIntoRange: {
+        const int redirected = XkbOutOfRangeGroupNumber(info);
+        return redirected < groups ? redirected : 0;
+    }
+    default:
+        return group % groups;
+    }
 }
 
 } // namespace
@@ -56,15 +95,37 @@ void lockNumLock(void* display, bool on)
     XSync(x, False);
 }
 
-std::optional<std::uint32_t> unshiftedKeysym(void* display, std::uint32_t keycode)
+int groupOfState(std::uint32_t state)
 {
+    return XkbGroupForCoreState(state);
+}
+
+std::optional<KeyLevels> keyLevels(void* display, std::uint32_t keycode, int group)
+{
+    XkbDescPtr xkb = keymap(toDisplay(display));
     // X keycodes lie between 8 and 255; events made up inside the program carry none.
-    if (keycode < 8 || keycode > 255)
+    if (!xkb || keycode < xkb->min_key_code || keycode > xkb->max_key_code)
         return std::nullopt;
-    const KeySym keysym = XkbKeycodeToKeysym(toDisplay(display), static_cast<KeyCode>(keycode), 0, 0);
-    if (keysym == NoSymbol)
+    // Qt reads the server's events itself, so Xlib never hears of a new keymap: the key is fetched
+    // again every time (one small round trip, well below a millisecond).
+    XkbMapChangesRec changes{};
+    changes.changed = XkbKeySymsMask;
+    changes.first_key_sym = static_cast<KeyCode>(keycode);
+    changes.num_key_syms = 1;
+    if (XkbGetMapChanges(toDisplay(display), xkb, &changes) != Success)
         return std::nullopt;
-    return static_cast<std::uint32_t>(keysym);
+
+    const auto key = static_cast<KeyCode>(keycode);
+    const int index = groupOfKey(xkb, key, group);
+    if (index < 0)
+        return std::nullopt;
+    KeyLevels levels{};
+    const std::size_t width = std::min<std::size_t>(XkbKeyGroupsWidth(xkb, key), levels.size());
+    for (std::size_t level = 0; level < width; ++level)
+        levels[level] = static_cast<std::uint32_t>(XkbKeySymEntry(xkb, key, static_cast<int>(level), index));
+    if (std::all_of(levels.begin(), levels.end(), [](std::uint32_t keysym) { return keysym == NoSymbol; }))
+        return std::nullopt;
+    return levels;
 }
 
 } // namespace brimley::X11Keyboard

@@ -35,8 +35,14 @@ class tst_KeyMapping : public QObject
 {
     Q_OBJECT
 
-    // X11 keysyms of the keys' first level, as the X server reports them for the physical key.
-    static NativeKey x11(std::uint32_t keysym) { return {NativeKey::X11Keysym, keysym}; }
+    // The X11 keysyms a physical key carries on its shift levels, level 1 first, as the XKB data of
+    // the layouts has them.
+    static NativeKey x11(std::initializer_list<std::uint32_t> keysyms)
+    {
+        NativeKey native{NativeKey::X11Keysyms, 0, {}};
+        std::copy(keysyms.begin(), keysyms.end(), native.keysyms.begin());
+        return native;
+    }
     static void row(const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers, NativeKey native,
                     int keyCode, int character)
     {
@@ -51,27 +57,48 @@ private slots:
         QTest::addColumn<NativeKey>("native");
         QTest::addColumn<int>("keyCode");
         QTest::addColumn<int>("character");
-        row("Enter", Qt::Key_Return, NoModifier, x11(0xff0d), 13, 13);
+        row("Enter", Qt::Key_Return, NoModifier, x11({0xff0d}), 13, 13);
         row("keypad Enter", Qt::Key_Enter, Keypad, none, 13, 13);
-        row("Delete", Qt::Key_Delete, NoModifier, x11(0xffff), 46, 0);
-        row("equals", Qt::Key_Equal, NoModifier, x11('='), 187, 43);
-        row("Shift+equals types plus", Qt::Key_Plus, Shift, x11('='), 187, 43);
+        row("Delete", Qt::Key_Delete, NoModifier, x11({0xffff}), 46, 0);
+        row("equals", Qt::Key_Equal, NoModifier, x11({'=', '+'}), 187, 43);
+        row("Shift+equals types plus", Qt::Key_Plus, Shift, x11({'=', '+'}), 187, 43);
         row("keypad plus", Qt::Key_Plus, Keypad, none, 107, 43);
-        row("minus", Qt::Key_Minus, NoModifier, x11('-'), 189, 45);
-        row("Shift+minus types underscore", Qt::Key_Underscore, Shift, x11('-'), 189, 45);
+        row("minus", Qt::Key_Minus, NoModifier, x11({'-', '_'}), 189, 45);
+        row("Shift+minus types underscore", Qt::Key_Underscore, Shift, x11({'-', '_'}), 189, 45);
         row("keypad minus", Qt::Key_Minus, Keypad, none, 109, 45);
         row("keypad 0", Qt::Key_0, Keypad, none, 96, 48);
         // The first level of a keypad key (KP_Home) is its NumLock-off meaning: Qt's key decides.
-        row("keypad 7", Qt::Key_7, Keypad, x11(0xff95), 103, 55);
-        row("main 9", Qt::Key_9, NoModifier, x11('9'), 57, 57);
-        row("Shift+8 types an asterisk", Qt::Key_Asterisk, Shift, x11('8'), 56, 56);
-        row("full stop", Qt::Key_Period, NoModifier, x11('.'), 190, 46);
+        row("keypad 7", Qt::Key_7, Keypad, x11({0xff95, 0xffb7}), 103, 55);
+        row("main 9", Qt::Key_9, NoModifier, x11({'9', '('}), 57, 57);
+        row("Shift+8 types an asterisk", Qt::Key_Asterisk, Shift, x11({'8', '*'}), 56, 56);
+        row("full stop", Qt::Key_Period, NoModifier, x11({'.', '>'}), 190, 46);
+        row("F1", Qt::Key_F1, NoModifier, x11({0xffbe, 0xffbe, 0xffbe, 0xffbe, 0x1008fe01}), 112, -1);
         // NumLock off: the keypad types navigation keys, as on Windows.
-        row("keypad 1, NumLock off", Qt::Key_End, Keypad, x11(0xff9c), 35, -1);
+        row("keypad 1, NumLock off", Qt::Key_End, Keypad, x11({0xff9c, 0xffb1}), 35, -1);
         row("keypad point, NumLock off", Qt::Key_Delete, Keypad, none, 46, 0);
         // Without the system's word on the key, the shifted characters of a US keyboard.
         row("guessed Shift+8", Qt::Key_Asterisk, Shift, none, 56, 56);
-        row("Windows numbers pass through", Qt::Key_1, Keypad, {NativeKey::WindowsVirtualKey, 97}, 97, 49);
+        row("Windows numbers pass through", Qt::Key_1, Keypad, {NativeKey::WindowsVirtualKey, 97, {}}, 97,
+            49);
+
+        // Other layouts: a digit anywhere on the key makes it that digit's key, shifted or not; then a
+        // plus or a minus. A US keyboard's characters gave the French "&" a 7 and "*" an 8.
+        const NativeKey frenchFour = x11({'\'', '4', '{', '$'});
+        row("fr & 1", Qt::Key_Ampersand, NoModifier, x11({'&', '1', 0xb9 /* onesuperior */, 0xa1}), 49, 49);
+        row("fr ' 4", Qt::Key_Apostrophe, NoModifier, frenchFour, 52, 52);
+        row("fr Shift+' 4", Qt::Key_4, Shift, frenchFour, 52, 52);
+        row("fr - 6, the digit wins", Qt::Key_Minus, NoModifier,
+            x11({'-', '6', '|', 0xac5 /* fiveeighths */}), 54, 54);
+        row("fr = +", Qt::Key_Equal, NoModifier, x11({'=', '+', '}', 0xfe5c /* dead_ogonek */}), 187, 43);
+        row("de Shift++ * ~", Qt::Key_Asterisk, Shift, x11({'+', '*', '~', 0xaf /* macron */}), 187, 43);
+        // Keys carrying none of them type nothing, whatever a US keyboard's key of that character has.
+        row("fr * mu", Qt::Key_Asterisk, NoModifier, x11({'*', 0xb5, 0xfe50, 0xfe55}), 0, -1);
+        row("gb #", Qt::Key_NumberSign, NoModifier, x11({'#', '~', 0xfe50, 0xfe55}), 0, -1);
+        row("de sharp s", Qt::Key_ssharp, NoModifier, x11({0xdf, '?', '\\', 0xbf, 0x1001e9e}), 0, -1);
+        row("de Shift+<", Qt::Key_Greater, Shift, x11({'<', '>', '|', 0xfe68}), 0, -1);
+        // Letters stay letters: Neo's T carries a minus, a Cyrillic key Ctrl+Z's letter only in Qt's key.
+        row("Neo T", Qt::Key_T, NoModifier, x11({'t', 'T', '-', 0x7f4, 0xffb6, 0xffb6, 0x8ef}), 84, -1);
+        row("Cyrillic Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, x11({0x6d1, 0x6f1}), 90, -1);
     }
     void keyEventsGiveTheirCharacter()
     {

@@ -99,26 +99,31 @@ private slots:
 
     void typedKeysChangeTheScore_data()
     {
+        QTest::addColumn<QString>("layout");
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<bool>("numLock");
         QTest::addColumn<QString>("after");
 
         // Every row starts on a cleared display with an empty entry. What the entry does with the
         // characters is tested in full in tst_ShowDigits; here the keys are typed for real, keypad keys
-        // by their keycodes (asked for a keypad keysym, xdotool would switch NumLock itself).
+        // by their keycodes (asked for a keypad keysym, xdotool would switch NumLock itself) and so are
+        // keys named as XKB names them (AE04, the number row's fourth), which type what the layout has.
         QTest::newRow("keypad digits, keypad Enter")
-            << QStringList{"KP_End", "KP_Home", "KP_Enter"} << true << "17";
+            << "us" << QStringList{"KP_End", "KP_Home", "KP_Enter"} << true << "17";
         QTest::newRow("keypad plus adds")
-            << QStringList{"1", "0", "Return", "KP_Add", "KP_Left", "KP_Enter"} << true << "14";
-        QTest::newRow("Shift+8 is the 8 key") << QStringList{"shift+8", "Return"} << true << "8";
+            << "us" << QStringList{"1", "0", "Return", "KP_Add", "KP_Left", "KP_Enter"} << true << "14";
+        QTest::newRow("Shift+8 is the 8 key") << "us" << QStringList{"shift+8", "Return"} << true << "8";
         QTest::newRow("keypad point types nothing")
-            << QStringList{"4", "KP_Delete", "2", "Return"} << true << "42";
+            << "us" << QStringList{"4", "KP_Delete", "2", "Return"} << true << "42";
         QTest::newRow("keypad without NumLock types no digits")
-            << QStringList{"1", "0", "Return", "KP_End", "KP_End", "Return", "plus", "1", "Return"} << false
-            << "11";
+            << "us" << QStringList{"1", "0", "Return", "KP_End", "KP_End", "Return", "plus", "1", "Return"}
+            << false << "11";
+        // The French "4 '" and "2 é" keys, unshifted and shifted.
+        QTest::newRow("French digits") << "fr" << QStringList{"AE04", "shift+AE02", "Return"} << true << "42";
     }
     void typedKeysChangeTheScore()
     {
+        QFETCH(QString, layout);
         QFETCH(QStringList, keys);
         QFETCH(bool, numLock);
         QFETCH(QString, after);
@@ -129,7 +134,17 @@ private slots:
 
         XkbProbe::setNumLock(numLock);
         for (QString& key : keys)
-            key = key.startsWith("KP_") ? QString::number(XkbProbe::keycodeOf(qPrintable(key))) : key;
+            key = key.startsWith("KP_") ? QString::number(XkbProbe::keycodeOf(qPrintable(key)))
+                                        : XkbProbe::byKeycode(key);
+        const bool otherLayout = layout != QLatin1String("us");
+        if (otherLayout && QStandardPaths::findExecutable("setxkbmap").isEmpty())
+            QSKIP("needs setxkbmap to switch the X server's keyboard layout");
+        const auto restoreLayout = qScopeGuard([otherLayout] {
+            if (otherLayout)
+                QProcess::execute("setxkbmap", {"-layout", "us"});
+        });
+        if (otherLayout)
+            QCOMPARE(QProcess::execute("setxkbmap", {"-layout", layout}), 0);
         QVERIFY(XDoTool::key(keys));
         QTRY_COMPARE_WITH_TIMEOUT(score(), after, Patience);
     }

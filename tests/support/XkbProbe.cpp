@@ -11,11 +11,17 @@ namespace {
 
 Display* connection = nullptr;
 
-unsigned int numLockMask() { return connection ? XkbKeysymToModifiers(connection, XK_Num_Lock) : 0; }
+unsigned int numLockMask()
+{
+    return connection ? XkbKeysymToModifiers(connection, XK_Num_Lock) : 0;
+}
 
 } // namespace
 
-bool connect() { return connection || (connection = XOpenDisplay(nullptr)) != nullptr; }
+bool connect()
+{
+    return connection || (connection = XOpenDisplay(nullptr)) != nullptr;
+}
 
 void disconnect()
 {
@@ -44,6 +50,27 @@ int keycodeOf(const char* keysymName)
 {
     const KeySym keysym = XStringToKeysym(keysymName);
     return connection && keysym != NoSymbol ? XKeysymToKeycode(connection, keysym) : 0;
+}
+
+QString byKeycode(const QString& key)
+{
+    XkbDescPtr xkb = connection ? XkbGetMap(connection, 0, XkbUseCoreKbd) : nullptr;
+    if (!xkb)
+        return key;
+    const qsizetype modifiers = key.lastIndexOf(u'+') + 1;
+    const QStringView keyName = QStringView(key).mid(modifiers);
+    QString found = key;
+    if (XkbGetNames(connection, XkbKeyNamesMask, xkb) == Success && xkb->names && xkb->names->keys) {
+        for (int keycode = xkb->min_key_code; keycode <= xkb->max_key_code; ++keycode) {
+            const char* name = xkb->names->keys[keycode].name;
+            if (QLatin1String(name, qstrnlen(name, XkbKeyNameLength)) == keyName) {
+                found = key.left(modifiers) + QString::number(keycode);
+                break;
+            }
+        }
+    }
+    XkbFreeKeyboard(xkb, 0, True);
+    return found;
 }
 
 } // namespace XkbProbe
