@@ -4,6 +4,7 @@
 #include "app/frmSplash.h"
 #include "options/FileCommands.h"
 #include "options/frmOptions.h"
+#include "scoreboard/frmScoreboard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,6 +106,15 @@ void showOptions()
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void showScoreboard()
+{
+    frmScoreboard* scoreboard = frmScoreboard::instance();
+    scoreboard->show();
+    scoreboard->raise();
+    scoreboard->activateWindow();
+    scoreboard->UpdateForm();
 }
 
 void endProgram()

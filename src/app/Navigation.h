@@ -27,6 +27,9 @@ void showHelp();
 // The options window; showing it while it is open only brings it to the front.
 void showOptions();
 
+// The scoreboard, shown, brought to the front and rebuilt from the model.
+void showScoreboard();
+
 // Ends the program at once, closing no window and asking nothing (File, Exit has asked already).
 void endProgram();
 

@@ -2,7 +2,6 @@
 
 #include "app/Settings.h"
 #include "options/ScoreboardFile.h"
-#include "options/frmOptions.h"
 #include "platform/Dialogs.h"
 
 #include <QFileInfo>
@@ -31,13 +30,26 @@ QString savePromptText(SavePrompt prompt)
 // Message boxes break lines at a lone CR, as the overwrite question always has.
 const QChar LineBreak(u'\r');
 
-std::optional<QString> chooseSavePath(QWidget* parent)
+// A window without file commands of its own: plain dialogs, nothing to show.
+class PlainWindow final : public FileCommandsWindow
 {
-    const QString filter = QLatin1String(SaveFilter);
-    if (auto* window = qobject_cast<frmOptions*>(parent))
-        return window->showSaveDialog(filter);
-    return Dialogs::saveFile(parent, filter, QString());
-}
+public:
+    explicit PlainWindow(QWidget* parent) : window(parent) {}
+    QWidget* dialogParent() override { return window; }
+    std::optional<QString> chooseFileToOpen(const QString& filter) override
+    {
+        return Dialogs::openFile(window, filter, QString());
+    }
+    std::optional<QString> chooseFileToSave(const QString& filter) override
+    {
+        return Dialogs::saveFile(window, filter, QString());
+    }
+    void showOpenFile(const QString&) override {}
+    void showModel() override {}
+
+private:
+    QWidget* window;
+};
 
 } // namespace
 
@@ -48,12 +60,18 @@ QString caption(const QString& currentFile)
 
 bool askToSave(QWidget* parent, SavePrompt prompt)
 {
+    PlainWindow window(parent);
+    return askToSave(window, prompt);
+}
+
+bool askToSave(FileCommandsWindow& window, SavePrompt prompt)
+{
     if (optionsState().FileChanged != FlagTrue)
         return true;
-    switch (Dialogs::ask(parent, SaveChangesTitle, savePromptText(prompt), Dialogs::Buttons::YesNoCancel,
+    switch (Dialogs::ask(window.dialogParent(), SaveChangesTitle, savePromptText(prompt), Dialogs::Buttons::YesNoCancel,
                          Dialogs::Icon::Question)) {
     case Dialogs::Answer::Yes:
-        return SaveFileAs(parent, false);
+        return SaveFileAs(window, false);
     case Dialogs::Answer::No:
         return true;
     case Dialogs::Answer::Cancel:
@@ -62,12 +80,13 @@ bool askToSave(QWidget* parent, SavePrompt prompt)
     return false;
 }
 
-bool SaveFileAs(QWidget* parent, bool SaveAsPrompt)
+bool SaveFileAs(FileCommandsWindow& window, bool SaveAsPrompt)
 {
+    QWidget* parent = window.dialogParent();
     Settings& settings = model();
     QString path = settings.CurrentFile;
     if (path.isEmpty() || SaveAsPrompt) {
-        const std::optional<QString> chosen = chooseSavePath(parent);
+        const std::optional<QString> chosen = window.chooseFileToSave(QLatin1String(SaveFilter));
         if (!chosen || chosen->isEmpty())
             return false;
         if (QFileInfo::exists(*chosen)) {
@@ -95,49 +114,44 @@ bool SaveFileAs(QWidget* parent, bool SaveAsPrompt)
                           QStringLiteral("Your changes have not been saved."));
         return false;
     }
-    if (auto* window = qobject_cast<frmOptions*>(parent))
-        window->setWindowTitle(caption(path));
+    window.showOpenFile(path);
     return true;
 }
 
-void New(frmOptions& window)
+void New(FileCommandsWindow& window)
 {
-    if (!askToSave(&window, SavePrompt::NewOrOpen))
+    if (!askToSave(window, SavePrompt::NewOrOpen))
         return;
     model().CurrentFile.clear();
-    window.setWindowTitle(caption(QString()));
+    window.showOpenFile(QString());
     SetDefaults();
-    window.VarsToOptions();
-    window.UpdatePreview();
+    window.showModel();
 }
 
-void Open(frmOptions& window)
+void Open(FileCommandsWindow& window)
 {
-    if (!askToSave(&window, SavePrompt::NewOrOpen))
+    if (!askToSave(window, SavePrompt::NewOrOpen))
         return;
-    // Only existing files can be chosen: a name typed by mistake is refused by the dialog itself rather
-    // than ignored without a word.
-    const std::optional<QString> path = window.showOpenDialog(QLatin1String(OpenFilter), true);
+    const std::optional<QString> path = window.chooseFileToOpen(QLatin1String(OpenFilter));
     if (!path || path->isEmpty() || !QFileInfo::exists(*path))
         return;
     OpenPath(window, *path);
 }
 
-bool OpenPath(frmOptions& window, const QString& path)
+bool OpenPath(FileCommandsWindow& window, const QString& path)
 {
     // Read into a fresh model first: a file that cannot be read leaves everything as it was.
     const ScoreboardFile::OpenResult opened = ScoreboardFile::OpenFile(path);
     if (!opened) {
-        Dialogs::tell(&window, QStringLiteral("Open"),
+        Dialogs::tell(window.dialogParent(), QStringLiteral("Open"),
                       QStringLiteral("The file could not be opened") + LineBreak + path + LineBreak +
                           opened.reason + LineBreak + QStringLiteral("Nothing has been changed."));
         return false;
     }
-    window.setWindowTitle(caption(model().CurrentFile));
-    window.VarsToOptions();
-    window.UpdatePreview();
+    window.showOpenFile(model().CurrentFile);
+    window.showModel();
     if (opened.teamsLeftOut > 0) {
-        Dialogs::tell(&window, QStringLiteral("Open"),
+        Dialogs::tell(window.dialogParent(), QStringLiteral("Open"),
                       QStringLiteral("The file holds more teams than the team list can: only the first %1 "
                                      "teams were opened, and %2 were left out.")
                               .arg(ScoreboardFile::MaximumTeams)

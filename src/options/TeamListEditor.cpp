@@ -28,13 +28,12 @@ int rowAfterRemoval(int removedRow, int rowCount)
     return removedRow > rowCount - 1 ? rowCount - 1 : removedRow;
 }
 
-void MoveTeam(QVector<Team>& teams, int FromIndex, int ToIndex, Flag shown)
+void MoveTeam(QVector<Team>& teams, int FromIndex, int ToIndex)
 {
     const int count = static_cast<int>(teams.size());
     if (FromIndex < 0 || FromIndex >= count || ToIndex < 0 || ToIndex >= count)
         return;
-    Team kept = teams[FromIndex];
-    kept.TeamShown = shown;
+    const Team kept = teams[FromIndex];
     if (FromIndex < ToIndex) {
         for (int i = FromIndex; i < ToIndex; ++i)
             teams[i] = teams[i + 1];

@@ -25,9 +25,9 @@ bool removeTeam(QVector<Team>& teams, int index);
 // the team that followed it, or the new last row when the last one went.
 int rowAfterRemoval(int removedRow, int rowCount);
 
-// Moves team FromIndex to ToIndex with its name and picture and the given shown flag (the row's check
-// mark); the teams in between shift by one towards FromIndex. Indices outside the list change nothing.
-void MoveTeam(QVector<Team>& teams, int FromIndex, int ToIndex, Flag shown);
+// Moves team FromIndex to ToIndex with its name, picture and shown flag; the teams in between shift by
+// one towards FromIndex. Indices outside the list change nothing.
+void MoveTeam(QVector<Team>& teams, int FromIndex, int ToIndex);
 
 // Which buttons the selection of a row allows.
 struct SelectionButtons

@@ -14,7 +14,6 @@
 #include "platform/SunkenPictureBox.h"
 #include "platform/TwipsPlacement.h"
 #include "platform/VerticalSpinner.h"
-#include "scoreboard/frmScoreboard.h"
 #include "scoreboard/modGrabKeys.h"
 
 #include <QCloseEvent>
@@ -100,10 +99,10 @@ void frmOptions::createMenu()
     mnuFileOpen = item("mnuFileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileSave = item("mnuFileSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = item("mnuFileSaveAs", QStringLiteral("Save &As"), QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnuFileSep1 = separator("mnuFileSep1");
+    separator("mnuFileSep1");
     mnuFileGoToSB =
         item("mnuFileGoToSB", QStringLiteral("Go To Scoreboard"), QKeySequence(Qt::CTRL | Qt::Key_G));
-    mnuFileSep2 = separator("mnuFileSep2");
+    separator("mnuFileSep2");
     mnuFileExit = item("mnuFileExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
     mnuHelp = menuBar()->addAction(QStringLiteral("Help"));
@@ -114,36 +113,33 @@ void frmOptions::createSettingsControls()
 {
     QWidget* client = centralWidget();
 
-    Frame9 = frame(client, "Frame9", QStringLiteral("Numlock Options:"), 2760, 120, 2175, 1095);
+    FrameBox* Frame9 = frame(client, "Frame9", QStringLiteral("Numlock Options:"), 2760, 120, 2175, 1095);
     optNormal = optionButton(Frame9, "optNormal", QStringLiteral("Normal Mode"), 240, 240, 1695, 255);
     optKeepOn = optionButton(Frame9, "optKeepOn", QStringLiteral("Keep Numlock On"), 240, 480, 1695, 255);
     optKeepOff = optionButton(Frame9, "optKeepOff", QStringLiteral("Keep Numlock Off"), 240, 720, 1695, 255);
 
     const auto colourFrame = [client](const char* frameName, const QString& caption, int top,
-                                      const char* swatchName, const char* buttonName, QGroupBox*& frameOut,
-                                      PictureBox*& swatchOut, QPushButton*& buttonOut) {
-        frameOut = frame(client, frameName, caption, 120, top, 1335, 735);
-        swatchOut = place(new SunkenPictureBox(frameOut), swatchName, 120, 240, 375, 375);
-        buttonOut = button(frameOut, buttonName, QStringLiteral("Change"), 480, 240, 735, 375);
+                                      const char* swatchName, const char* buttonName, PictureBox*& swatchOut,
+                                      QPushButton*& buttonOut) {
+        FrameBox* colour = frame(client, frameName, caption, 120, top, 1335, 735);
+        swatchOut = place(new SunkenPictureBox(colour), swatchName, 120, 240, 375, 375);
+        buttonOut = button(colour, buttonName, QStringLiteral("Change"), 480, 240, 735, 375);
     };
-    colourFrame("fraBackC", QStringLiteral("Background:"), 240, "picBackC", "cmdBackC", fraBackC, picBackC,
-                cmdBackC);
-    colourFrame("fraLedC", QStringLiteral("Led Color"), 1080, "picLedC", "cmdLedC", fraLedC, picLedC,
-                cmdLedC);
-    colourFrame("fraLedBackC", QStringLiteral("Led Backcolor:"), 1920, "picLedBackC", "cmdLedBackC",
-                fraLedBackC, picLedBackC, cmdLedBackC);
-    colourFrame("fraTextC", QStringLiteral("Text color:"), 2760, "picTextC", "cmdTextC", fraTextC, picTextC,
-                cmdTextC);
+    colourFrame("fraBackC", QStringLiteral("Background:"), 240, "picBackC", "cmdBackC", picBackC, cmdBackC);
+    colourFrame("fraLedC", QStringLiteral("Led Color"), 1080, "picLedC", "cmdLedC", picLedC, cmdLedC);
+    colourFrame("fraLedBackC", QStringLiteral("Led Backcolor:"), 1920, "picLedBackC", "cmdLedBackC", picLedBackC,
+                cmdLedBackC);
+    colourFrame("fraTextC", QStringLiteral("Text color:"), 2760, "picTextC", "cmdTextC", picTextC, cmdTextC);
     cmdResetColors = button(client, "cmdResetColors", QStringLiteral("Reset Colors"), 360, 3600, 1095, 375);
 
-    fraImageLoc = frame(client, "fraImageLoc", QStringLiteral("Team Image Location:"), 5880, 240, 1815, 1455);
+    FrameBox* fraImageLoc = frame(client, "fraImageLoc", QStringLiteral("Team Image Location:"), 5880, 240, 1815, 1455);
     otnImageNone =
         optionButton(fraImageLoc, "otnImageNone", QStringLiteral("Do not show image"), 120, 240, 1575, 375);
     otnImageLeft =
         optionButton(fraImageLoc, "otnImageLeft", QStringLiteral("Left of score"), 120, 720, 1575, 255);
     otnImageRight =
         optionButton(fraImageLoc, "otnImageRight", QStringLiteral("Right of score"), 120, 1080, 1575, 255);
-    fraNameLoc = frame(client, "fraNameLoc", QStringLiteral("Team Name Location:"), 7920, 240, 1815, 1455);
+    FrameBox* fraNameLoc = frame(client, "fraNameLoc", QStringLiteral("Team Name Location:"), 7920, 240, 1815, 1455);
     otnNameNone = optionButton(fraNameLoc, "otnNameNone", QStringLiteral("Do not show team names"), 120, 240,
                                1575, 375);
     otnNameTop = optionButton(fraNameLoc, "otnNameTop", QStringLiteral("Above score"), 120, 720, 1575, 255);
@@ -398,7 +394,7 @@ void frmOptions::changeColour(PictureBox* swatch, Colour Settings::*setting)
         model().*setting = *chosen;
     }
     UpdatePreview();
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 void frmOptions::cmdResetColors_Click()
@@ -420,7 +416,7 @@ void frmOptions::cmdResetColors_Click()
     settings.TextColor = defaults.TextColor;
     picTextC->setBackColor(settings.TextColor);
     UpdatePreview();
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 // ---- NumLock mode and positions ----
@@ -429,14 +425,14 @@ void frmOptions::setNumLockForce(std::int32_t value)
 {
     // Stored only: the keyboard is brought into line when the scoreboard is entered.
     model().NumLockForce = value;
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 void frmOptions::setPosition(std::int32_t Settings::*setting, std::int32_t value)
 {
     model().*setting = value;
     UpdatePreview();
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 // ---- Score properties ----
@@ -449,7 +445,7 @@ void frmOptions::spinnerChanged(int value, std::int16_t Settings::*setting, QLab
     if (!fillingControls)
         model().*setting = saturate16(value);
     showSpinnerSetting(setting, valueBox, applyToPreview);
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 void frmOptions::showSpinnerSetting(std::int16_t Settings::*setting, QLabel* valueBox,
@@ -466,15 +462,17 @@ void frmOptions::showSpinnerSetting(std::int16_t Settings::*setting, QLabel* val
 
 // ---- The team list ----
 
-std::optional<QString> frmOptions::showOpenDialog(const QString& filter, bool mustExist)
+std::optional<QString> frmOptions::chooseFileToOpen(const QString& filter)
 {
-    auto path = Dialogs::openFile(this, filter, lastFilePath, mustExist);
+    // Only existing files can be chosen: a name typed by mistake is refused by the dialog itself rather
+    // than ignored without a word.
+    auto path = Dialogs::openFile(this, filter, lastFilePath, true);
     if (path && !path->isEmpty())
         lastFilePath = *path;
     return path;
 }
 
-std::optional<QString> frmOptions::showSaveDialog(const QString& filter)
+std::optional<QString> frmOptions::chooseFileToSave(const QString& filter)
 {
     auto path = Dialogs::saveFile(this, filter, lastFilePath);
     if (path && !path->isEmpty())
@@ -482,19 +480,27 @@ std::optional<QString> frmOptions::showSaveDialog(const QString& filter)
     return path;
 }
 
-std::optional<QString> frmOptions::showPictureDialog(const QString& filter)
+void frmOptions::showOpenFile(const QString& currentFile)
 {
-    auto path = Dialogs::openFile(this, filter, lastPicturePath, true);
-    if (path && !path->isEmpty())
-        lastPicturePath = *path;
-    return path;
+    setWindowTitle(FileCommands::caption(currentFile));
+}
+
+void frmOptions::showModel()
+{
+    VarsToOptions();
+    UpdatePreview();
 }
 
 // ---- File commands, scoreboard and closing ----
 
+void frmOptions::markChanged()
+{
+    optionsState().FileChanged = FlagTrue;
+}
+
 bool frmOptions::SaveFileAs(bool SaveAsPrompt)
 {
-    return FileCommands::SaveFileAs(this, SaveAsPrompt);
+    return FileCommands::SaveFileAs(*this, SaveAsPrompt);
 }
 
 void frmOptions::mnuFileNew_Click()
@@ -511,21 +517,17 @@ void frmOptions::mnuFileExit_Click()
 {
     // Unsaved changes are not lost without a word: the closing prompt asks first, and Cancel (or a save
     // that did not happen) stays. Then the program ends at once, without any window's close handler.
-    if (FileCommands::askToSave(this, FileCommands::SavePrompt::Closing))
+    if (FileCommands::askToSave(*this, FileCommands::SavePrompt::Closing))
         Navigation::endProgram();
 }
 
 void frmOptions::GoScoreboard()
 {
-    if (!FileCommands::askToSave(this, FileCommands::SavePrompt::GoToScoreboard))
+    if (!FileCommands::askToSave(*this, FileCommands::SavePrompt::GoToScoreboard))
         return;
     // The NumLock mode takes effect here, as the scoreboard is entered, not when it is chosen.
     modGrabKeys::ApplyNumLockForce(model().NumLockForce);
-    frmScoreboard* scoreboard = frmScoreboard::instance();
-    scoreboard->show();
-    scoreboard->raise();
-    scoreboard->activateWindow();
-    scoreboard->UpdateForm();
+    Navigation::showScoreboard();
     optionsState().UnloadDoNotAskToSave = FlagTrue;
     close();
 }
@@ -534,7 +536,7 @@ void frmOptions::closeEvent(QCloseEvent* event)
 {
     OptionsWindowState& state = optionsState();
     if (state.FileChanged == FlagTrue && state.UnloadDoNotAskToSave == FlagFalse) {
-        if (!FileCommands::askToSave(this, FileCommands::SavePrompt::Closing)) {
+        if (!FileCommands::askToSave(*this, FileCommands::SavePrompt::Closing)) {
             event->ignore();
             return;
         }

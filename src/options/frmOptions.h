@@ -10,6 +10,7 @@
 #include "platform/SingleWindow.h"
 #include "app/Settings.h"
 #include "led/NumberLED.h"
+#include "options/FileCommands.h"
 #include "options/PreviewLayout.h"
 
 #include <QMainWindow>
@@ -31,7 +32,7 @@ class OptionButton;
 class PictureBox;
 class VerticalSpinner;
 
-class frmOptions : public QMainWindow, public SingleWindow<frmOptions>
+class frmOptions : public QMainWindow, public SingleWindow<frmOptions>, public FileCommandsWindow
 {
     Q_OBJECT
 
@@ -52,87 +53,18 @@ public:
     // Moves a team with its row to another row, selects it there and runs the selection handling.
     void MoveTeam(std::int16_t FromIndex, std::int16_t ToIndex);
 
-    // The file dialogs of this window. The Open, Save and Save As dialogs start at the path last chosen
-    // in any of them while the window has been open; the picture chooser remembers its own, so that a
-    // save never starts at a picture (and Return would replace it) nor a picture at a scoreboard file.
-    // Nothing is returned on cancel.
-    std::optional<QString> showOpenDialog(const QString& filter, bool mustExist);
-    std::optional<QString> showSaveDialog(const QString& filter);
-    std::optional<QString> showPictureDialog(const QString& filter);
-
     // The picture the preview shows while "Basketball.gif" cannot be loaded.
     static QImage builtInSamplePicture();
 
-    QMenu* mnuFile = nullptr;
-    QAction* mnuFileNew = nullptr;
-    QAction* mnuFileOpen = nullptr;
-    QAction* mnuFileSave = nullptr;
-    QAction* mnuFileSaveAs = nullptr;
-    QAction* mnuFileSep1 = nullptr;
-    QAction* mnuFileGoToSB = nullptr;
-    QAction* mnuFileSep2 = nullptr;
-    QAction* mnuFileExit = nullptr;
-    QAction* mnuHelp = nullptr;
-
-    QGroupBox* Frame9 = nullptr;
-    OptionButton* optNormal = nullptr;
-    OptionButton* optKeepOn = nullptr;
-    OptionButton* optKeepOff = nullptr;
-
-    QGroupBox* fraBackC = nullptr;
-    QGroupBox* fraLedC = nullptr;
-    QGroupBox* fraLedBackC = nullptr;
-    QGroupBox* fraTextC = nullptr;
-    PictureBox* picBackC = nullptr;
-    PictureBox* picLedC = nullptr;
-    PictureBox* picLedBackC = nullptr;
-    PictureBox* picTextC = nullptr;
-    QPushButton* cmdBackC = nullptr;
-    QPushButton* cmdLedC = nullptr;
-    QPushButton* cmdLedBackC = nullptr;
-    QPushButton* cmdTextC = nullptr;
-    QPushButton* cmdResetColors = nullptr;
-
-    QGroupBox* fraImageLoc = nullptr;
-    OptionButton* otnImageNone = nullptr;
-    OptionButton* otnImageLeft = nullptr;
-    OptionButton* otnImageRight = nullptr;
-    QGroupBox* fraNameLoc = nullptr;
-    OptionButton* otnNameNone = nullptr;
-    OptionButton* otnNameTop = nullptr;
-    OptionButton* otnNameBottom = nullptr;
-
-    QGroupBox* fraLedProps = nullptr;
-    QLabel* lblDigitsWide = nullptr;
-    QLabel* lblHPadding = nullptr;
-    QLabel* lblVPadding = nullptr;
-    QLabel* lblSpacing = nullptr;
-    VerticalSpinner* vsDigitsWide = nullptr;
-    VerticalSpinner* vsHPadding = nullptr;
-    VerticalSpinner* vsVPadding = nullptr;
-    VerticalSpinner* vsSpacing = nullptr;
-
-    QGroupBox* fraPreview = nullptr;
-    PictureBox* picPreviewArea = nullptr;
-    NumberLED* nledPreview = nullptr;
-    PictureBox* picPreview = nullptr;
-    ImageBox* imgPreview = nullptr;
-    QLabel* lblPreview = nullptr;
-
-    QGroupBox* fraTeams = nullptr;
-    QListWidget* lstTeams = nullptr;
-    QPushButton* cmdAddTeam = nullptr;
-    QPushButton* cmdMoveSelUp = nullptr;
-    QPushButton* cmdMoveSelDown = nullptr;
-    QPushButton* cmdRemoveSel = nullptr;
-    QGroupBox* fraSelctedTeam = nullptr;
-    PictureBox* picTeamPic = nullptr;
-    ImageBox* imgTeamPic = nullptr;
-    QPushButton* cmdPicNone = nullptr;
-    QPushButton* cmdChangeTeamPic = nullptr;
-    QLineEdit* txtTeamName = nullptr;
-
-    QPushButton* cmdGoScoreboard = nullptr;
+    // What the file commands need of this window. The Open, Save and Save As dialogs start at the path
+    // last chosen in any of them while the window has been open; the picture chooser remembers its own,
+    // so that a save never starts at a picture (and Return would replace it) nor a picture at a
+    // scoreboard file.
+    QWidget* dialogParent() override { return this; }
+    std::optional<QString> chooseFileToOpen(const QString& filter) override;
+    std::optional<QString> chooseFileToSave(const QString& filter) override;
+    void showOpenFile(const QString& currentFile) override;
+    void showModel() override;
 
 public slots:
     // The team list's selection handling: after every selection change and every check-mark change.
@@ -197,6 +129,8 @@ private:
     void connectHandlers();
     void Form_Load();
 
+    // Every edit of the options counts as a change to be saved.
+    static void markChanged();
     void changeColour(PictureBox* swatch, Colour Settings::*setting);
     void setNumLockForce(std::int32_t value);
     void setPosition(std::int32_t Settings::*setting, std::int32_t value);
@@ -211,6 +145,69 @@ private:
     int selectedRow() const;
     void selectRow(int row);
     bool isTeamRow(int row) const;
+    std::optional<QString> choosePicture();
+
+    // The controls; each has its control name as its object name.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileGoToSB = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuHelp = nullptr;
+
+    OptionButton* optNormal = nullptr;
+    OptionButton* optKeepOn = nullptr;
+    OptionButton* optKeepOff = nullptr;
+
+    PictureBox* picBackC = nullptr;
+    PictureBox* picLedC = nullptr;
+    PictureBox* picLedBackC = nullptr;
+    PictureBox* picTextC = nullptr;
+    QPushButton* cmdBackC = nullptr;
+    QPushButton* cmdLedC = nullptr;
+    QPushButton* cmdLedBackC = nullptr;
+    QPushButton* cmdTextC = nullptr;
+    QPushButton* cmdResetColors = nullptr;
+
+    OptionButton* otnImageNone = nullptr;
+    OptionButton* otnImageLeft = nullptr;
+    OptionButton* otnImageRight = nullptr;
+    OptionButton* otnNameNone = nullptr;
+    OptionButton* otnNameTop = nullptr;
+    OptionButton* otnNameBottom = nullptr;
+
+    QGroupBox* fraLedProps = nullptr;
+    QLabel* lblDigitsWide = nullptr;
+    QLabel* lblHPadding = nullptr;
+    QLabel* lblVPadding = nullptr;
+    QLabel* lblSpacing = nullptr;
+    VerticalSpinner* vsDigitsWide = nullptr;
+    VerticalSpinner* vsHPadding = nullptr;
+    VerticalSpinner* vsVPadding = nullptr;
+    VerticalSpinner* vsSpacing = nullptr;
+
+    QGroupBox* fraPreview = nullptr;
+    PictureBox* picPreviewArea = nullptr;
+    NumberLED* nledPreview = nullptr;
+    PictureBox* picPreview = nullptr;
+    ImageBox* imgPreview = nullptr;
+    QLabel* lblPreview = nullptr;
+
+    QGroupBox* fraTeams = nullptr;
+    QListWidget* lstTeams = nullptr;
+    QPushButton* cmdAddTeam = nullptr;
+    QPushButton* cmdMoveSelUp = nullptr;
+    QPushButton* cmdMoveSelDown = nullptr;
+    QPushButton* cmdRemoveSel = nullptr;
+    PictureBox* picTeamPic = nullptr;
+    ImageBox* imgTeamPic = nullptr;
+    QPushButton* cmdPicNone = nullptr;
+    QPushButton* cmdChangeTeamPic = nullptr;
+    QLineEdit* txtTeamName = nullptr;
+
+    QPushButton* cmdGoScoreboard = nullptr;
 
     // True while VarsToOptions fills the controls: settings that no control can show stay untouched.
     bool fillingControls = false;

@@ -54,7 +54,7 @@ void frmOptions::createTeamList()
         button(fraTeams, "cmdRemoveSel", QStringLiteral("Delete Selected Team"), 360, 1920, 1815, 375);
     cmdRemoveSel->setEnabled(false);
 
-    fraSelctedTeam =
+    FrameBox* fraSelctedTeam =
         frame(fraTeams, "fraSelctedTeam", QStringLiteral("Selected Team Properties"), 5520, 240, 3855, 2055);
     picTeamPic = place(new SunkenPictureBox(fraSelctedTeam), "picTeamPic", 240, 240, 1815, 1215);
     picTeamPic->setBackColor(fromQColor(palette().color(QPalette::Window)));
@@ -128,7 +128,7 @@ void frmOptions::lstTeams_Click()
     cmdMoveSelDown->setEnabled(buttons.moveDown);
 
     // Merely selecting a row counts as a change.
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 void frmOptions::lstTeams_ItemCheck(QListWidgetItem* item)
@@ -152,7 +152,7 @@ void frmOptions::cmdAddTeam_Click()
         lstTeams->addItem(newRow(model().Teams.constLast()));
     }
     selectRow(lstTeams->count() - 1);
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
     // The operator names the new team next: typing replaces "Team" at once.
     txtTeamName->setFocus(Qt::OtherFocusReason);
     txtTeamName->selectAll();
@@ -166,16 +166,15 @@ void frmOptions::cmdRemoveSel_Click()
         delete lstTeams->takeItem(row);
     }
     selectRow(TeamListEditor::rowAfterRemoval(row, lstTeams->count()));
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 void frmOptions::MoveTeam(std::int16_t FromIndex, std::int16_t ToIndex)
 {
     if (!isTeamRow(FromIndex) || !isTeamRow(ToIndex))
         return;
-    // The shown flag travels with the row's check mark.
-    const Flag shown = checkFlag(lstTeams->item(FromIndex));
-    TeamListEditor::MoveTeam(model().Teams, FromIndex, ToIndex, shown);
+    // The shown flag travels with the team: the model follows every check mark as it changes.
+    TeamListEditor::MoveTeam(model().Teams, FromIndex, ToIndex);
     {
         QScopedValueRollback<bool> moving(editingRows, true);
         QListWidgetItem* item = lstTeams->takeItem(FromIndex);
@@ -188,14 +187,14 @@ void frmOptions::cmdMoveSelUp_Click()
 {
     const std::int16_t row = optionsState().CurTeamSelected;
     MoveTeam(row, saturate16(row - 1));
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 void frmOptions::cmdMoveSelDown_Click()
 {
     const std::int16_t row = optionsState().CurTeamSelected;
     MoveTeam(row, saturate16(row + 1));
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 void frmOptions::txtTeamName_Change(const QString& text)
@@ -206,7 +205,7 @@ void frmOptions::txtTeamName_Change(const QString& text)
     // Taken as typed: no trimming, and an empty name is a name.
     model().Teams[row].TeamName = text;
     lstTeams->item(row)->setText(text);
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
 
 void frmOptions::cmdChangeTeamPic_Click()
@@ -214,7 +213,7 @@ void frmOptions::cmdChangeTeamPic_Click()
     const int row = optionsState().CurTeamSelected;
     if (!isTeamRow(row))
         return;
-    const auto path = showPictureDialog(QLatin1String(PictureFilter));
+    const auto path = choosePicture();
     if (!path || path->isEmpty() || !QFileInfo(*path).isFile())
         return;
     if (!PictureCache::instance().ownSize(*path)) {
@@ -225,7 +224,15 @@ void frmOptions::cmdChangeTeamPic_Click()
     model().Teams[row].TeamPicture = *path;
     modGrabKeys::ShowTeamPicture(imgTeamPic, picTeamPic, *path);
     // "No Team Picture" follows only when the selection handling next runs.
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
+}
+
+std::optional<QString> frmOptions::choosePicture()
+{
+    auto path = Dialogs::openFile(this, QLatin1String(PictureFilter), lastPicturePath, true);
+    if (path && !path->isEmpty())
+        lastPicturePath = *path;
+    return path;
 }
 
 void frmOptions::cmdPicNone_Click()
@@ -236,9 +243,7 @@ void frmOptions::cmdPicNone_Click()
     model().Teams[row].TeamPicture.clear();
     modGrabKeys::ShowTeamPicture(imgTeamPic, picTeamPic, QString());
     lstTeams_Click();
-    optionsState().FileChanged = FlagTrue;
+    markChanged();
 }
-
-// ---- Dialogs ----
 
 } // namespace brimley

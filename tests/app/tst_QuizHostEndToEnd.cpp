@@ -17,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include "support/Controls.h"
+
 #include <QtTest>
 
 using namespace brimley;
@@ -116,7 +118,7 @@ private:
     }
     bool renameTeam(const QString& window, const QString& name)
     {
-        return clickControl(window, options->txtTeamName) && XDoTool::key({"ctrl+a"}) && type(name);
+        return clickControl(window, control<QLineEdit>(options.get(), "txtTeamName")) && XDoTool::key({"ctrl+a"}) && type(name);
     }
     // Answers a file dialog by typing the file's full path into it.
     bool answerFileDialog(const QString& title, const QString& path)
@@ -160,8 +162,8 @@ private slots:
         options->setAttribute(Qt::WA_DontShowOnScreen);
         options->show();
         options->layout()->activate();
-        options->cmdAddTeam->click(); // three rows, as the quiz host will have
-        options->cmdAddTeam->click();
+        control<QPushButton>(options.get(), "cmdAddTeam")->click(); // three rows, as the quiz host will have
+        control<QPushButton>(options.get(), "cmdAddTeam")->click();
     }
     void cleanupTestCase()
     {
@@ -181,11 +183,11 @@ private slots:
         // Three teams, named; the names below the scores. No file is open yet: Save asks for a name.
         QVERIFY(focus(window));
         QVERIFY(renameTeam(window, "Foxes"));
-        QVERIFY(clickControl(window, options->cmdAddTeam));
+        QVERIFY(clickControl(window, control<QPushButton>(options.get(), "cmdAddTeam")));
         QVERIFY(renameTeam(window, "Owls"));
-        QVERIFY(clickControl(window, options->cmdAddTeam));
+        QVERIFY(clickControl(window, control<QPushButton>(options.get(), "cmdAddTeam")));
         QVERIFY(renameTeam(window, "Larks"));
-        QVERIFY(clickControl(window, options->otnNameBottom));
+        QVERIFY(clickControl(window, control<OptionButton>(options.get(), "otnNameBottom")));
         QVERIFY(XDoTool::key({"ctrl+s"}));
         QVERIFY(answerFileDialog("Save As", quizFile));
         QCOMPARE(waitForWindow("Brimley - " + quizFile), window);
@@ -226,7 +228,7 @@ private slots:
         QString again = waitForWindow("Brimley - " + quizFile);
         QVERIFY2(!again.isEmpty(), "F2 did not bring the options window back");
         QVERIFY(focus(again));
-        const QListWidget* list = options->lstTeams;
+        const QListWidget* list = control<QListWidget>(options.get(), "lstTeams");
         QVERIFY(clickControl(again, list->viewport(), list->visualItemRect(list->item(1))));
         QVERIFY(renameTeam(again, "Night Owls"));
         QVERIFY(XDoTool::key({"ctrl+g"}));
@@ -244,11 +246,11 @@ private slots:
         QVERIFY(XDoTool::key({"F2"}));
         again = waitForWindow("Brimley - " + quizFile);
         QVERIFY(focus(again));
-        QVERIFY(clickControl(again, options->cmdAddTeam));
+        QVERIFY(clickControl(again, control<QPushButton>(options.get(), "cmdAddTeam")));
         const QMenuBar* menuBar = options->menuBar();
         for (const char* answer : {"Escape", "Return"}) {
             QVERIFY(focus(again));
-            QVERIFY(clickControl(again, menuBar, menuBar->actionGeometry(options->mnuFile->menuAction())));
+            QVERIFY(clickControl(again, menuBar, menuBar->actionGeometry(control<QMenu>(options.get(), "mnuFile")->menuAction())));
             QVERIFY(XDoTool::key({"x"}));
             const QString exitPrompt = waitForWindow("Save Changes?");
             QVERIFY2(!exitPrompt.isEmpty(), "File, Exit did not ask to save the changes");

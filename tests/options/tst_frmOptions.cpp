@@ -21,6 +21,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include "support/Controls.h"
+
 #include <QtTest>
 
 using namespace brimley;
@@ -85,10 +87,10 @@ QStringList rows(const QListWidget* list)
 // Rows and teams read as given, the row is selected and the options count as changed; then a fresh start.
 #define VERIFY_TEAMS(selected, ...)                                                                          \
     do {                                                                                                     \
-        QCOMPARE(rows(window->lstTeams), QStringList({__VA_ARGS__}));                                        \
+        QCOMPARE(rows(control<QListWidget>(window, "lstTeams")), QStringList({__VA_ARGS__}));                                        \
         QCOMPARE(optionsState().CurTeamSelected, selected);                                                  \
-        QCOMPARE(window->lstTeams->currentRow(), selected);                                                  \
-        QCOMPARE(window->txtTeamName->text(), model().Teams[selected].TeamName);                             \
+        QCOMPARE(control<QListWidget>(window, "lstTeams")->currentRow(), selected);                                                  \
+        QCOMPARE(control<QLineEdit>(window, "txtTeamName")->text(), model().Teams[selected].TeamName);                             \
         QCOMPARE(optionsState().FileChanged, FlagTrue);                                                      \
         optionsState().FileChanged = FlagFalse;                                                              \
     } while (false)
@@ -116,7 +118,7 @@ private:
     void verifyTheWindowShowsTheModel()
     {
         QCOMPARE(window->windowTitle(), FileCommands::caption(model().CurrentFile));
-        QVERIFY(!rows(window->lstTeams).contains("but the model has"));
+        QVERIFY(!rows(control<QListWidget>(window, "lstTeams")).contains("but the model has"));
     }
 
 private slots:
@@ -175,17 +177,17 @@ private slots:
         for (const QString name : {"DigitsWide", "HPadding", "VPadding", "Spacing"})
             shown << QString::number(window->findChild<VerticalSpinner*>("vs" + name)->Value()) + "/" +
                          window->findChild<QLabel*>("lbl" + name)->text();
-        const NumberLED* led = window->nledPreview;
+        const NumberLED* led = control<NumberLED>(window, "nledPreview");
         shown << QString("%1 %2 %3").arg(led->PaddingH()).arg(led->PaddingV()).arg(led->PaddingI());
         QTEST(shown.join(' '), "shown");
 
         // From there the controls write their settings; a spinner moves on from its nearest end.
-        VerticalSpinner* digits = window->vsDigitsWide;
+        VerticalSpinner* digits = control<VerticalSpinner>(window, "vsDigitsWide");
         QTest::mouseClick(digits, Qt::LeftButton, {},
                           QPoint(digits->width() / 2, digits->height() - 4)); // down
-        click(window->otnImageLeft);
+        click(control<OptionButton>(window, "otnImageLeft"));
         Testing::queueColour(0x00FF00);
-        click(window->cmdLedC);
+        click(control<QPushButton>(window, "cmdLedC"));
         QCOMPARE(model().DigitsWide, 3);
         QCOMPARE(model().PosImgToScore, SideLeft);
         QCOMPARE(model().LEDColor, 0x00FF00);
@@ -229,84 +231,84 @@ private slots:
     void thePreviewShowsTheWorkedExampleInPixels()
     {
         QVERIFY(open());
-        QCOMPARE(window->nledPreview->size(), QSize(77, 68)); // 1155 x 1020 twips
+        QCOMPARE(control<NumberLED>(window, "nledPreview")->size(), QSize(77, 68)); // 1155 x 1020 twips
         // The worked example's twips in pixels, both edges rounded.
-        QCOMPARE(window->nledPreview->pos(), QPoint(50, 57));
-        QCOMPARE(window->picPreview->geometry(), QRect(131, 57, 68, 68));
-        QCOMPARE(window->lblPreview->geometry(), QRect(49, 28, 148, 25));
-        QCOMPARE(window->imgPreview->geometry(), QRect(0, 0, 68, 68)); // the sample picture, fitted
+        QCOMPARE(control<NumberLED>(window, "nledPreview")->pos(), QPoint(50, 57));
+        QCOMPARE(control<PictureBox>(window, "picPreview")->geometry(), QRect(131, 57, 68, 68));
+        QCOMPARE(control<QLabel>(window, "lblPreview")->geometry(), QRect(49, 28, 148, 25));
+        QCOMPARE(control<ImageBox>(window, "imgPreview")->geometry(), QRect(0, 0, 68, 68)); // the sample picture, fitted
     }
 
     void aRoundOfTeamEditsKeepsRowsAndModelInStep()
     {
         QVERIFY(open(settings("", {{"A", Ball, FlagTrue}, {"B", "/nowhere/b.gif", FlagFalse}})));
-        QVERIFY(window->imgTeamPic->hasPicture());
+        QVERIFY(control<ImageBox>(window, "imgTeamPic")->hasPicture());
         // Merely selecting a row counts as a change. B's picture cannot be shown; A's must not seem B's.
-        window->lstTeams->setCurrentRow(1);
+        control<QListWidget>(window, "lstTeams")->setCurrentRow(1);
         VERIFY_TEAMS(1, "A+", "B-");
-        QVERIFY(!window->imgTeamPic->hasPicture() && window->cmdPicNone->isEnabled());
+        QVERIFY(!control<ImageBox>(window, "imgTeamPic")->hasPicture() && control<QPushButton>(window, "cmdPicNone")->isEnabled());
 
-        click(window->cmdAddTeam);
-        click(window->cmdAddTeam);
+        click(control<QPushButton>(window, "cmdAddTeam"));
+        click(control<QPushButton>(window, "cmdAddTeam"));
         VERIFY_TEAMS(3, "A+", "B-", "Team+", "Team+");
         // The new team's name is selected in the name box, ready to be typed over.
-        QCOMPARE(QApplication::focusWidget(), window->txtTeamName);
-        QCOMPARE(window->txtTeamName->selectedText(), "Team");
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "txtTeamName"));
+        QCOMPARE(control<QLineEdit>(window, "txtTeamName")->selectedText(), "Team");
         // Renamed as typed: cleared first, which leaves an empty name.
-        window->txtTeamName->selectAll();
-        QTest::keyClick(window->txtTeamName, Qt::Key_Delete);
+        control<QLineEdit>(window, "txtTeamName")->selectAll();
+        QTest::keyClick(control<QLineEdit>(window, "txtTeamName"), Qt::Key_Delete);
         VERIFY_TEAMS(3, "A+", "B-", "Team+", "+");
-        QTest::keyClicks(window->txtTeamName, " Owls");
+        QTest::keyClicks(control<QLineEdit>(window, "txtTeamName"), " Owls");
         VERIFY_TEAMS(3, "A+", "B-", "Team+", " Owls+");
-        click(window->cmdMoveSelUp);
-        click(window->cmdMoveSelUp);
+        click(control<QPushButton>(window, "cmdMoveSelUp"));
+        click(control<QPushButton>(window, "cmdMoveSelUp"));
         VERIFY_TEAMS(1, "A+", " Owls+", "B-", "Team+");
 
         // Unchecking a row that is not selected selects it and hides its team at once.
-        window->lstTeams->item(3)->setCheckState(Qt::Unchecked);
+        control<QListWidget>(window, "lstTeams")->item(3)->setCheckState(Qt::Unchecked);
         VERIFY_TEAMS(3, "A+", " Owls+", "B-", "Team-");
         // A file that is not a picture is refused with a word; a picture is taken.
         Testing::queueFile(QString(BRIMLEY_SOURCE_DIR "/CMakeLists.txt"));
-        click(window->cmdChangeTeamPic);
+        click(control<QPushButton>(window, "cmdChangeTeamPic"));
         QCOMPARE(shownKinds(), "OpenFile Message");
         QCOMPARE(optionsState().FileChanged, FlagFalse);
         Testing::queueFile(Ball);
-        click(window->cmdChangeTeamPic);
-        QVERIFY(window->imgTeamPic->hasPicture());
-        QVERIFY(!window->cmdPicNone->isEnabled()); // until the selection handling runs again
+        click(control<QPushButton>(window, "cmdChangeTeamPic"));
+        QVERIFY(control<ImageBox>(window, "imgTeamPic")->hasPicture());
+        QVERIFY(!control<QPushButton>(window, "cmdPicNone")->isEnabled()); // until the selection handling runs again
         // The picture and the check mark travel with the team.
-        click(window->cmdMoveSelUp);
+        click(control<QPushButton>(window, "cmdMoveSelUp"));
         VERIFY_TEAMS(2, "A+", " Owls+", "Team-", "B-");
         QCOMPARE(model().Teams[2].TeamPicture, Ball);
-        QVERIFY(window->cmdMoveSelUp->isEnabled() && window->cmdMoveSelDown->isEnabled());
-        click(window->cmdPicNone);
+        QVERIFY(control<QPushButton>(window, "cmdMoveSelUp")->isEnabled() && control<QPushButton>(window, "cmdMoveSelDown")->isEnabled());
+        click(control<QPushButton>(window, "cmdPicNone"));
         QCOMPARE(model().Teams[2].TeamPicture, QString());
-        QVERIFY(!window->imgTeamPic->hasPicture() && !window->cmdPicNone->isEnabled());
+        QVERIFY(!control<ImageBox>(window, "imgTeamPic")->hasPicture() && !control<QPushButton>(window, "cmdPicNone")->isEnabled());
         VERIFY_TEAMS(2, "A+", " Owls+", "Team-", "B-");
 
         // Deleting a row selects the row that followed it, or the new last row when it was the last.
-        click(window->cmdRemoveSel);
+        click(control<QPushButton>(window, "cmdRemoveSel"));
         VERIFY_TEAMS(2, "A+", " Owls+", "B-");
-        click(window->cmdRemoveSel);
+        click(control<QPushButton>(window, "cmdRemoveSel"));
         VERIFY_TEAMS(1, "A+", " Owls+");
-        window->lstTeams->setCurrentRow(0);
-        click(window->cmdRemoveSel);
+        control<QListWidget>(window, "lstTeams")->setCurrentRow(0);
+        click(control<QPushButton>(window, "cmdRemoveSel"));
         VERIFY_TEAMS(0, " Owls+");
-        QVERIFY(!window->cmdRemoveSel->isEnabled());
-        QVERIFY(!window->cmdMoveSelUp->isEnabled() && !window->cmdMoveSelDown->isEnabled());
+        QVERIFY(!control<QPushButton>(window, "cmdRemoveSel")->isEnabled());
+        QVERIFY(!control<QPushButton>(window, "cmdMoveSelUp")->isEnabled() && !control<QPushButton>(window, "cmdMoveSelDown")->isEnabled());
     }
 
     void withNoRowSelectedNothingActsOnATeam()
     {
         QVERIFY(open(settings("", {{"A", {}, FlagTrue}, {"B", {}, FlagTrue}})));
-        window->lstTeams->clearSelection();
+        control<QListWidget>(window, "lstTeams")->clearSelection();
         QCOMPARE(optionsState().CurTeamSelected, -1);
         for (const QWidget* control : std::initializer_list<const QWidget*>{
-                 window->cmdRemoveSel, window->cmdMoveSelUp, window->cmdMoveSelDown, window->cmdPicNone,
-                 window->cmdChangeTeamPic, window->txtTeamName})
+                 control<QPushButton>(window, "cmdRemoveSel"), control<QPushButton>(window, "cmdMoveSelUp"), control<QPushButton>(window, "cmdMoveSelDown"), control<QPushButton>(window, "cmdPicNone"),
+                 control<QPushButton>(window, "cmdChangeTeamPic"), control<QLineEdit>(window, "txtTeamName")})
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-        window->txtTeamName->setText("X");
-        QCOMPARE(rows(window->lstTeams), (QStringList{"A+", "B+"}));
+        control<QLineEdit>(window, "txtTeamName")->setText("X");
+        QCOMPARE(rows(control<QListWidget>(window, "lstTeams")), (QStringList{"A+", "B+"}));
     }
 
     // Ctrl+A and Ctrl+X are menu shortcuts too (Save As, Exit); in the name box they edit the name.
@@ -315,16 +317,16 @@ private slots:
         QVERIFY(open());
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QSignalSpy saveAs(window->mnuFileSaveAs, &QAction::triggered);
-        QSignalSpy exit(window->mnuFileExit, &QAction::triggered);
-        window->txtTeamName->setFocus();
-        QTest::keyClick(window->txtTeamName, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(window->txtTeamName, Qt::Key_X, Qt::ControlModifier);
+        QSignalSpy saveAs(control<QAction>(window, "mnuFileSaveAs"), &QAction::triggered);
+        QSignalSpy exit(control<QAction>(window, "mnuFileExit"), &QAction::triggered);
+        control<QLineEdit>(window, "txtTeamName")->setFocus();
+        QTest::keyClick(control<QLineEdit>(window, "txtTeamName"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(control<QLineEdit>(window, "txtTeamName"), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(model().Teams[0].TeamName, QString());
         QCOMPARE(saveAs.size() + exit.size(), 0);
-        window->lstTeams->setFocus();
+        control<QListWidget>(window, "lstTeams")->setFocus();
         Testing::queueFile(std::nullopt);
-        QTest::keyClick(window->lstTeams, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(control<QListWidget>(window, "lstTeams"), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(saveAs.size(), 1);
     }
 
@@ -365,9 +367,9 @@ private slots:
         if (command == "Close")
             window->close();
         else
-            (command == "New"    ? window->mnuFileNew
-             : command == "Open" ? window->mnuFileOpen
-                                 : window->mnuFileGoToSB)
+            (command == "New"    ? control<QAction>(window, "mnuFileNew")
+             : command == "Open" ? control<QAction>(window, "mnuFileOpen")
+                                 : control<QAction>(window, "mnuFileGoToSB"))
                 ->trigger();
 
         QCOMPARE(shownKinds().count("Question"), answer.isEmpty() ? 0 : 1); // and only once
@@ -411,7 +413,7 @@ private slots:
             ended = request == Navigation::Testing::Window::EndOfProgram;
         });
         const auto restore = qScopeGuard([] { Navigation::Testing::interceptShowing({}); });
-        window->mnuFileExit->trigger();
+        control<QAction>(window, "mnuFileExit")->trigger();
         QTEST(ended, "exits");
         QCOMPARE(shownKinds(), answer.isEmpty() ? "" : "Question");
         QFETCH(bool, saved);
@@ -424,16 +426,16 @@ private slots:
     {
         QVERIFY(open(quizSettings({}), FlagFalse));
         Testing::queueFile(Ball);
-        click(window->cmdChangeTeamPic);
+        click(control<QPushButton>(window, "cmdChangeTeamPic"));
         Testing::queueFile(std::nullopt);
         window->SaveFileAs(true);
         Testing::queueAnswer(Answer::No); // picking a picture is a change
         Testing::queueFile(otherFile);
-        window->mnuFileOpen->trigger();
+        control<QAction>(window, "mnuFileOpen")->trigger();
         Testing::queueFile(std::nullopt);
         window->SaveFileAs(true);
         Testing::queueFile(std::nullopt);
-        click(window->cmdChangeTeamPic);
+        click(control<QPushButton>(window, "cmdChangeTeamPic"));
         QStringList startPaths;
         for (const Testing::Shown& shown : Testing::shown())
             if (shown.kind != Testing::Shown::Question)
@@ -451,7 +453,7 @@ private slots:
         big.close();
         QVERIFY(open());
         Testing::queueFile(big.fileName());
-        window->mnuFileOpen->trigger();
+        control<QAction>(window, "mnuFileOpen")->trigger();
         QCOMPARE(shownKinds(), "OpenFile Message");
         QVERIFY2(Testing::shown().constLast().text.contains("32767 teams were opened, and 5 were left out"),
                  qPrintable(Testing::shown().constLast().text));
@@ -472,7 +474,7 @@ private slots:
         Settings keepOn;
         keepOn.NumLockForce = NumLockKeepOn;
         QVERIFY(open(keepOn));
-        click(window->cmdGoScoreboard);
+        click(control<QPushButton>(window, "cmdGoScoreboard"));
         QTRY_VERIFY(!frmOptions::exists());
         QVERIFY(keyboard.on);
     }
