@@ -17,6 +17,7 @@
 
 #include <limits>
 #include <optional>
+#include <variant>
 
 namespace brimley::ScoreboardFile {
 namespace {
@@ -50,37 +51,67 @@ std::optional<char> windows1252Byte(char16_t c)
 
 // ---- Writing --------------------------------------------------------------------------------------
 
-QString decimal(std::int64_t value)
+// ---- The settings lines ------------------------------------------------------------------------------
+
+// How a settings line's value is written and read.
+enum class ValueKind {
+    Whole,       // a whole number; reading takes only a value that is a number and nothing else
+    Leading,     // a whole number; reading takes the number a value starts with, 0 when it starts with none
+    NameSide,    // a word for the name's side
+    PictureSide, // a word for the picture's side
+};
+
+struct SettingLine
 {
-    return QString::number(value);
+    const char* key;
+    std::variant<std::int32_t Settings::*, std::int16_t Settings::*> setting;
+    ValueKind kind;
+};
+
+// The settings lines in the order a save writes them; reading takes them in any order.
+const SettingLine SettingLines[] = {
+    {"NumLockForce", &Settings::NumLockForce, ValueKind::Whole},
+    {"BackColor", &Settings::BackColor, ValueKind::Whole},
+    {"LEDColor", &Settings::LEDColor, ValueKind::Whole},
+    {"LEDBackColor", &Settings::LEDBackColor, ValueKind::Whole},
+    {"TextColor", &Settings::TextColor, ValueKind::Whole},
+    {"PosNameToScore", &Settings::PosNameToScore, ValueKind::NameSide},
+    {"PosImgToScore", &Settings::PosImgToScore, ValueKind::PictureSide},
+    {"DigitsWide", &Settings::DigitsWide, ValueKind::Leading},
+    {"HPadding", &Settings::HPadding, ValueKind::Leading},
+    {"VPadding", &Settings::VPadding, ValueKind::Leading},
+    {"Spacing", &Settings::Spacing, ValueKind::Leading},
+};
+
+struct SideWord
+{
+    std::int32_t side;
+    const char* word;
+};
+const SideWord NameSides[] = {{SideNone, "None"}, {SideTop, "Top"}, {SideBottom, "Bottom"}};
+const SideWord PictureSides[] = {{SideNone, "None"}, {SideLeft, "Left"}, {SideRight, "Right"}};
+
+template <std::size_t N> const char* wordFor(std::int32_t side, const SideWord (&words)[N])
+{
+    for (const SideWord& word : words) {
+        if (word.side == side)
+            return word.word;
+    }
+    return nullptr;
 }
 
-std::optional<QString> nameSideWord(std::int32_t side)
+template <std::size_t N> std::optional<std::int32_t> sideFor(QStringView value, const SideWord (&words)[N])
 {
-    switch (side) {
-    case SideNone:
-        return QStringLiteral("None");
-    case SideTop:
-        return QStringLiteral("Top");
-    case SideBottom:
-        return QStringLiteral("Bottom");
-    default:
-        return std::nullopt;
+    for (const SideWord& word : words) {
+        if (value == QLatin1String(word.word))
+            return word.side;
     }
+    return std::nullopt;
 }
 
-std::optional<QString> pictureSideWord(std::int32_t side)
+std::int64_t valueOf(const Settings& s, const SettingLine& line)
 {
-    switch (side) {
-    case SideNone:
-        return QStringLiteral("None");
-    case SideLeft:
-        return QStringLiteral("Left");
-    case SideRight:
-        return QStringLiteral("Right");
-    default:
-        return std::nullopt;
-    }
+    return std::visit([&s](auto setting) { return std::int64_t{s.*setting}; }, line.setting);
 }
 
 // ESC separates the fields and CR and LF end lines, so a name or path holding one of them would be read
@@ -97,20 +128,26 @@ QString teamField(QString text)
 QString fileText(const Settings& s)
 {
     QStringList lines;
-    lines << QStringLiteral("NumLockForce:") + decimal(s.NumLockForce);
-    lines << QStringLiteral("BackColor:") + decimal(s.BackColor);
-    lines << QStringLiteral("LEDColor:") + decimal(s.LEDColor);
-    lines << QStringLiteral("LEDBackColor:") + decimal(s.LEDBackColor);
-    lines << QStringLiteral("TextColor:") + decimal(s.TextColor);
-    // A position that is none of its words gets no line at all, and reads back as the default.
-    if (const auto word = nameSideWord(s.PosNameToScore))
-        lines << QStringLiteral("PosNameToScore:") + *word;
-    if (const auto word = pictureSideWord(s.PosImgToScore))
-        lines << QStringLiteral("PosImgToScore:") + *word;
-    lines << QStringLiteral("DigitsWide:") + decimal(s.DigitsWide);
-    lines << QStringLiteral("HPadding:") + decimal(s.HPadding);
-    lines << QStringLiteral("VPadding:") + decimal(s.VPadding);
-    lines << QStringLiteral("Spacing:") + decimal(s.Spacing);
+    for (const SettingLine& line : SettingLines) {
+        const std::int64_t value = valueOf(s, line);
+        QString text;
+        switch (line.kind) {
+        case ValueKind::Whole:
+        case ValueKind::Leading:
+            text = QString::number(value);
+            break;
+        case ValueKind::NameSide:
+        case ValueKind::PictureSide:
+            // A position that is none of its words gets no line at all, and reads back as the default.
+            const char* word = wordFor(static_cast<std::int32_t>(value),
+                                       line.kind == ValueKind::NameSide ? NameSides : PictureSides);
+            if (!word)
+                continue;
+            text = QLatin1String(word);
+            break;
+        }
+        lines << QLatin1String(line.key) + QLatin1Char(':') + text;
+    }
     lines << QString::fromLatin1(TeamDataSeparator);
     for (const Team& team : s.Teams) {
         // The shown flag is written as 1, not as the -1 it is in memory.
@@ -207,48 +244,36 @@ template <typename Int> void storeIfFits(std::optional<std::int64_t> value, Int&
         setting = static_cast<Int>(*value);
 }
 
-void applySettingsLine(const QString& line, Settings& s)
+void applySettingsLine(const QString& text, Settings& s)
 {
-    const auto colon = line.indexOf(QChar(u':'));
+    const auto colon = text.indexOf(QChar(u':'));
     if (colon < 0)
         return;
     // Keys are compared exactly: no trimming, case-sensitive. The value is everything after the first
     // colon, further colons included.
-    const QStringView key = QStringView(line).left(colon);
-    const QStringView value = QStringView(line).mid(colon + 1);
-
-    if (key == u"NumLockForce")
-        storeIfFits(strictInteger(value), s.NumLockForce);
-    else if (key == u"BackColor")
-        storeIfFits(strictInteger(value), s.BackColor);
-    else if (key == u"LEDColor")
-        storeIfFits(strictInteger(value), s.LEDColor);
-    else if (key == u"LEDBackColor")
-        storeIfFits(strictInteger(value), s.LEDBackColor);
-    else if (key == u"TextColor")
-        storeIfFits(strictInteger(value), s.TextColor);
-    else if (key == u"PosNameToScore") {
-        if (value == u"Top")
-            s.PosNameToScore = SideTop;
-        else if (value == u"Bottom")
-            s.PosNameToScore = SideBottom;
-        else if (value == u"None")
-            s.PosNameToScore = SideNone;
-    } else if (key == u"PosImgToScore") {
-        if (value == u"Left")
-            s.PosImgToScore = SideLeft;
-        else if (value == u"Right")
-            s.PosImgToScore = SideRight;
-        else if (value == u"None")
-            s.PosImgToScore = SideNone;
-    } else if (key == u"DigitsWide")
-        storeIfFits(lenientInteger(value), s.DigitsWide);
-    else if (key == u"HPadding")
-        storeIfFits(lenientInteger(value), s.HPadding);
-    else if (key == u"VPadding")
-        storeIfFits(lenientInteger(value), s.VPadding);
-    else if (key == u"Spacing")
-        storeIfFits(lenientInteger(value), s.Spacing);
+    const QStringView key = QStringView(text).left(colon);
+    const QStringView value = QStringView(text).mid(colon + 1);
+    for (const SettingLine& line : SettingLines) {
+        if (key != QLatin1String(line.key))
+            continue;
+        std::optional<std::int64_t> read;
+        switch (line.kind) {
+        case ValueKind::Whole:
+            read = strictInteger(value);
+            break;
+        case ValueKind::Leading:
+            read = lenientInteger(value);
+            break;
+        case ValueKind::NameSide:
+            read = sideFor(value, NameSides);
+            break;
+        case ValueKind::PictureSide:
+            read = sideFor(value, PictureSides);
+            break;
+        }
+        std::visit([&](auto setting) { storeIfFits(read, s.*setting); }, line.setting);
+        return;
+    }
 }
 
 // Lines end at CR LF, at CR or at LF: files saved by a text editor on Linux or macOS read like the

@@ -70,11 +70,6 @@ void ShowTeamPicture(ImageBox* image, QWidget* container, const QString& path)
     image->setVisible(true);
 }
 
-void SetNumLock(Flag wanted)
-{
-    NumLockForcing::SetNumLock(NumLock::system(), wanted);
-}
-
 void ApplyNumLockForce(std::int32_t NumLockForce)
 {
     NumLockForcing::apply(NumLock::system(), NumLockForce);

@@ -22,10 +22,6 @@ namespace modGrabKeys {
 // image is visible and stretched afterwards in every case.
 void ShowTeamPicture(ImageBox* image, QWidget* container, const QString& path);
 
-// Brings the keyboard's NumLock to the wanted state (true -1, false 0); touches it only when it is in
-// the other state. Does nothing where the system offers no NumLock control.
-void SetNumLock(Flag wanted);
-
 // Applies the NumLockForce setting: 1 forces NumLock on, 2 forces it off, anything else leaves it
 // alone. Going to the scoreboard and releasing NumLock on it both come here.
 void ApplyNumLockForce(std::int32_t NumLockForce);
