@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(openWindows(), QStringList{"frmScoreboard"});
     }
 
-    // The scoreboard or the help window closed last used to lose unsaved changes without a word.
+    // Whichever window closes last, unsaved changes are not lost without a word, and asked about once.
     void closingTheLastWindowWithUnsavedChangesAsks_data()
     {
         QTest::addColumn<QString>("closing"); // the window closed last
@@ -127,6 +127,8 @@ private slots:
         QTest::newRow("Yes, save dialog cancelled") << "frmScoreboard" << ""              << yes    << false;
         QTest::newRow("Yes, save fails")            << "frmScoreboard" << "gone/quiz.brm" << yes    << false;
         QTest::newRow("help closed last")           << "frmHelp"       << "quiz.brm"      << yes    << true;
+        // The options window asks by itself; the watch over the last window must not ask again.
+        QTest::newRow("options closed last")        << "frmOptions"    << "quiz.brm"      << no     << true;
         // clang-format on
     }
     void closingTheLastWindowWithUnsavedChangesAsks()
@@ -141,9 +143,12 @@ private slots:
         clickTheSplash();
         goToTheScoreboard();
         QWidget* window = frmScoreboard::instance();
-        if (closing == "frmHelp") {
-            Navigation::showHelp();
-            window = frmHelp::instance();
+        if (closing != "frmScoreboard") {
+            if (closing == "frmHelp")
+                Navigation::showHelp();
+            else
+                Navigation::showOptions();
+            window = closing == "frmHelp" ? static_cast<QWidget*>(frmHelp::instance()) : frmOptions::instance();
             optionsState().FileChanged = FlagTrue;
             frmScoreboard::instance()->close(); // not the last window: closes without asking
             QTRY_VERIFY(!frmScoreboard::exists());
@@ -161,6 +166,9 @@ private slots:
         window->close();
 
         QCOMPARE(Testing::shown().isEmpty(), answer < 0);
+        const auto questions = std::count_if(Testing::shown().cbegin(), Testing::shown().cend(),
+                                             [](const Testing::Shown& shown) { return shown.kind == Testing::Shown::Question; });
+        QCOMPARE(questions, answer < 0 ? 0 : 1); // asked once
         if (answer >= 0) { // the prompt comes first
             QCOMPARE(Testing::shown().constFirst().text, ClosingText);
             QCOMPARE(Testing::shown().constFirst().buttons, Dialogs::Buttons::YesNoCancel);

@@ -205,7 +205,7 @@ private slots:
         QTest::addColumn<QRectF>("label");
         const QRectF above(729, 424.5, 2226, 375); // the label keeps the group's width even without a picture
         // clang-format off
-        QTest::newRow("picture right, name above: the worked example")
+        QTest::newRow("picture right, name above: the defaults")
             << int(SideRight) << int(SideTop) << QPointF(754.5, 850.5) << QRectF(1960.5, 850.5, 1020, 1020) << above;
         QTest::newRow("picture left") << int(SideLeft) << int(SideTop) << QPointF(1825.5, 850.5) << QRectF(754.5, 850.5, 1020, 1020) << above;
         QTest::newRow("name below") << int(SideRight) << int(SideBottom) << QPointF(754.5, 424.5)
@@ -228,11 +228,11 @@ private slots:
         QCOMPARE(placement.labelVisible ? placement.label : QRectF(), label);
     }
 
-    void thePreviewShowsTheWorkedExampleInPixels()
+    void thePreviewsTwipsBecomeWholePixelsOnBothEdges()
     {
         QVERIFY(open());
         QCOMPARE(control<NumberLED>(window, "nledPreview")->size(), QSize(77, 68)); // 1155 x 1020 twips
-        // The worked example's twips in pixels, both edges rounded.
+        // The default placement in pixels, both edges rounded.
         QCOMPARE(control<NumberLED>(window, "nledPreview")->pos(), QPoint(50, 57));
         QCOMPARE(control<PictureBox>(window, "picPreview")->geometry(), QRect(131, 57, 68, 68));
         QCOMPARE(control<QLabel>(window, "lblPreview")->geometry(), QRect(49, 28, 148, 25));

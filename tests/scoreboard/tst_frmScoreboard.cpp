@@ -179,7 +179,7 @@ private slots:
         }
     }
 
-    void aTinyOrMinimizedWindowKeepsItsCells()
+    void aTinyOrMinimizedWindowKeepsItsCellsUntilRestored()
     {
         QTest::keyClicks(window->cells()[1].nledScore, "9\r");
         const QRect before = window->cells()[1].picTeamContainer->geometry();
@@ -188,11 +188,15 @@ private slots:
         window->resize(800, 600);
         QCOMPARE(window->cells()[1].picTeamContainer->geometry(), before);
 
+        // Minimized, a resize changes nothing; restoring rebuilds.
         window->showMinimized();
+        QTRY_VERIFY(window->isMinimized());
         model().Teams.append(Team{"Later", {}, FlagTrue});
-        QCoreApplication::processEvents();
+        window->resize(700, 500);
         QCOMPARE(window->cells()[1].picTeamContainer->geometry(), before);
         QCOMPARE(cells(), QStringList{"Team 1:9"});
+        window->showNormal();
+        QTRY_COMPARE(cells(), (QStringList{"Team 1:9", "Later:0"}));
     }
 };
 

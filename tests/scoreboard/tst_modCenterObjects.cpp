@@ -13,7 +13,7 @@ class tst_modCenterObjects : public QObject
     Q_OBJECT
 
 private slots:
-    void rowCountsOfTheWorkedExample()
+    void rowsFillTopFirstAndDifferByAtMostOne()
     {
         const QList<QList<int>> expected{{0},          {1},          {1, 1},      {2, 1},    {2, 2},
                                          {2, 2, 1},    {2, 2, 2},    {3, 2, 2},   {3, 3, 2}, {3, 3, 3},
@@ -25,7 +25,7 @@ private slots:
     }
 
     // The cells fill 80% of the limiting direction; gaps around them are equal, shorter rows centred.
-    void cellsOfTheWorkedExample_data()
+    void cellsFillEightyPercentWithEqualGaps_data()
     {
         QTest::addColumn<int>("n");
         QTest::addColumn<double>("scale");
@@ -39,7 +39,7 @@ private slots:
                            << QList<QRectF>{
                                   {800, g, 4800, 3000}, {6400, g, 4800, 3000}, {3600, g2, 4800, 3000}};
     }
-    void cellsOfTheWorkedExample()
+    void cellsFillEightyPercentWithEqualGaps()
     {
         QFETCH(int, n);
         GridLayout grid;
