@@ -1,18 +1,25 @@
 #include "input/ScoreHistory.h"
 
+#include <algorithm>
+
 namespace brimley {
 namespace {
 
-// Moves the latest change of a team that still exists from one list to the other, writing the score the
-// step leads to; changes of teams that are gone are dropped.
-bool step(std::vector<ScoreHistory::Change>& from, std::vector<ScoreHistory::Change>& to,
+// Moves the latest step that still changes a team from one list to the other, writing the scores the
+// step leads to; changes of teams that are gone are dropped, and so is a step left with none.
+bool step(std::vector<ScoreHistory::Step>& from, std::vector<ScoreHistory::Step>& to,
           const ScoreHistory::Writer& write, bool backwards)
 {
     while (!from.empty()) {
-        ScoreHistory::Change change = std::move(from.back());
+        ScoreHistory::Step changes = std::move(from.back());
         from.pop_back();
-        if (write(change.team, backwards ? change.before : change.after)) {
-            to.push_back(std::move(change));
+        ScoreHistory::Step kept;
+        for (ScoreHistory::Change& change : changes) {
+            if (write(change.team, backwards ? change.before : change.after))
+                kept.push_back(std::move(change));
+        }
+        if (!kept.empty()) {
+            to.push_back(std::move(kept));
             return true;
         }
     }
@@ -23,9 +30,17 @@ bool step(std::vector<ScoreHistory::Change>& from, std::vector<ScoreHistory::Cha
 
 void ScoreHistory::record(TeamId team, const QString& before, const QString& after)
 {
-    if (before == after)
+    recordStep({Change{team, before, after}});
+}
+
+void ScoreHistory::recordStep(Step changes)
+{
+    changes.erase(std::remove_if(changes.begin(), changes.end(),
+                                 [](const Change& change) { return change.before == change.after; }),
+                  changes.end());
+    if (changes.empty())
         return;
-    done.push_back(Change{team, before, after});
+    done.push_back(std::move(changes));
     undone.clear();
 }
 
@@ -37,13 +52,6 @@ bool ScoreHistory::undo(const Writer& write)
 bool ScoreHistory::redo(const Writer& write)
 {
     return step(undone, done, write, false);
-}
-
-void RecordingDisplay::setCaption(const QString& caption)
-{
-    const QString before = display.Caption();
-    display.setCaption(caption);
-    history.record(team, before, caption);
 }
 
 } // namespace brimley

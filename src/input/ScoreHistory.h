@@ -6,7 +6,6 @@
 // reaches that team wherever its cell now is; a change of a team that has since been deleted is skipped.
 
 #include "app/Settings.h"
-#include "input/ShowDigits.h"
 
 #include <QString>
 #include <cstdint>
@@ -24,6 +23,8 @@ public:
         QString before;
         QString after;
     };
+    // What one undo takes back: one typed change, or all the scores a new game set at once.
+    using Step = std::vector<Change>;
 
     // Writes a score to a team; false when that team no longer exists.
     using Writer = std::function<bool(TeamId team, const QString& caption)>;
@@ -31,35 +32,18 @@ public:
     // A change the score entry made. A new change ends what could be redone, as in any editor. A write
     // that leaves the value as it was is no change: undoing it would show nothing happening.
     void record(TeamId team, const QString& before, const QString& after);
+    // Several changes made together, taken back together.
+    void recordStep(Step step);
 
-    // Puts back the score before the latest change whose team still exists; changes of teams that are
-    // gone are dropped on the way. False when nothing was left to undo.
+    // Puts back the scores before the latest step that changed a team still there; changes of teams that
+    // are gone are dropped on the way. False when nothing was left to undo.
     bool undo(const Writer& write);
-    // Makes the latest undone change again, skipping those of teams that are gone.
+    // Makes the latest undone step again, skipping the changes of teams that are gone.
     bool redo(const Writer& write);
 
 private:
-    std::vector<Change> done;
-    std::vector<Change> undone;
-};
-
-// A team's score display whose every written value goes into a history. The score entry writes only
-// what it accepts, so wrapping the display it works on records exactly the accepted changes.
-class RecordingDisplay final : public ShowDigits::ScoreDisplay
-{
-public:
-    RecordingDisplay(ShowDigits::ScoreDisplay& inner, ScoreHistory& into, TeamId ofTeam)
-        : display(inner), history(into), team(ofTeam)
-    {
-    }
-    QString Name() const override { return display.Name(); }
-    QString Caption() const override { return display.Caption(); }
-    void setCaption(const QString& caption) override;
-
-private:
-    ShowDigits::ScoreDisplay& display;
-    ScoreHistory& history;
-    TeamId team;
+    std::vector<Step> done;
+    std::vector<Step> undone;
 };
 
 } // namespace brimley

@@ -9,6 +9,7 @@
 #include "platform/TwipsPlacement.h"
 #include "platform/WindowEvents.h"
 #include "scoreboard/CellLayout.h"
+#include "scoreboard/Game.h"
 #include "scoreboard/NameFit.h"
 #include "scoreboard/modGrabKeys.h"
 
@@ -86,6 +87,10 @@ frmScoreboard::frmScoreboard(QWidget* parent) : QWidget(parent)
     pointerTimer->setSingleShot(true);
     pointerTimer->setInterval(PointerRestTime);
     connect(pointerTimer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
+
+    // Scores change from here and from the operator's console, by typing, undo, redo or a new game.
+    connect(&Game::instance(), &Game::scoreChanged, this,
+            [this](TeamId team, const QString&, const QString& after) { showScore(team, after); });
 }
 
 frmScoreboard::~frmScoreboard() = default;
@@ -206,12 +211,12 @@ void frmScoreboard::P1CreateDestroy()
         // An existing cell is reused; it shows its new team's score.
         Cell& cell = cellArray[totalObjs];
         cell.team = team.Identity;
-        cell.nledScore->setCaption(scores.scoreOf(team.Identity));
+        cell.nledScore->setCaption(Game::instance().scoreOf(team.Identity));
     }
     // Cells with higher numbers go first, so the lower ones always survive.
     for (int i = static_cast<int>(cellArray.size()) - 1; i > totalObjs; --i)
         destroyCell(i);
-    scores.keepOnly(settings.Teams);
+    Game::instance().keepOnly(settings.Teams);
 }
 
 void frmScoreboard::P2PositionTeams()

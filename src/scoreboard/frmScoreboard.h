@@ -15,9 +15,8 @@
 // screen (Escape leaves it), Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) undo and redo accepted score changes,
 // Ctrl+B blacks the screen out to the background colour while the scores go on working underneath.
 
-#include "input/ScoreHistory.h"
+#include "app/Settings.h"
 #include "platform/SingleWindow.h"
-#include "scoreboard/ScoreBook.h"
 #include "scoreboard/modCenterObjects.h"
 
 #include <QVector>
@@ -106,9 +105,8 @@ private:
     void keyTyped(KeyTarget target, int index, const QKeyEvent& event);
     void typeOnDisplay(int index, int KeyCode);
     void projectorKey(int KeyCode, int Shift, bool repeated);
-    // A team's score, and every display that shows it.
-    void setScore(TeamId team, const QString& caption);
-    bool writeScore(TeamId team, const QString& caption);
+    // Every display that shows the team shows its new score.
+    void showScore(TeamId team, const QString& caption);
     void pointerMoved();
     void enterFullScreen();
     void applyResizeRule();
@@ -121,8 +119,6 @@ private:
 
     int totalObjs = 0;
     GridLayout grid;
-    ScoreBook scores;
-    ScoreHistory history;
     QTimer* pointerTimer = nullptr;
     // Where the window was before the program itself made it full screen, where no window manager does.
     QRect geometryBeforeFullScreen;

@@ -13,6 +13,7 @@
 #include "led/NumberLED.h"
 #include "platform/PictureBox.h"
 #include "platform/WindowManager.h"
+#include "scoreboard/Game.h"
 #include "scoreboard/modGrabKeys.h"
 
 #include <QKeyEvent>
@@ -98,12 +99,12 @@ void frmScoreboard::typeOnDisplay(int index, int KeyCode)
     const std::int16_t character = KeyMapping::KeyCodeToAsci(saturate16(KeyCode));
     const Cell& cell = cellArray[index];
     const TeamId team = cell.team;
-    TeamScoreDisplay display(*cell.nledScore, [this, team](const QString& caption) { setScore(team, caption); });
-    // Only what the entry accepts is written, so only accepted changes reach the history.
-    RecordingDisplay recorded(display, history, team);
+    // Only what the entry accepts is written, so only accepted changes reach the game's history.
+    TeamScoreDisplay display(*cell.nledScore,
+                             [team](const QString& caption) { Game::instance().setScore(team, caption); });
     // Every display carries the template's maximum; the minimum -1 lets an entry clear a display.
     const std::int16_t maximum = cellArray[0].nledScore->Max();
-    ShowDigits::ScoreEntryKey(recorded, character, -1, maximum);
+    ShowDigits::ScoreEntryKey(display, character, -1, maximum);
 }
 
 // The keys added for the projector. They come after the routing and the score entry have seen the key,
@@ -167,35 +168,22 @@ void frmScoreboard::LeaveFullScreen()
     geometryBeforeFullScreen = QRect();
 }
 
-void frmScoreboard::setScore(TeamId team, const QString& caption)
+void frmScoreboard::showScore(TeamId team, const QString& caption)
 {
-    scores.setScore(team, caption);
     for (int k = 1; k <= totalObjs && k < cellArray.size(); ++k) {
         if (cellArray[k].team == team)
             cellArray[k].nledScore->setCaption(caption);
     }
 }
 
-bool frmScoreboard::writeScore(TeamId team, const QString& caption)
-{
-    // A hidden team's score changes too: it shows again with the team.
-    const QVector<Team>& teams = model().Teams;
-    if (std::none_of(teams.cbegin(), teams.cend(), [team](const Team& t) { return t.Identity == team; }))
-        return false;
-    setScore(team, caption);
-    return true;
-}
-
 bool frmScoreboard::UndoScoreChange()
 {
-    return history.undo(
-        [this](auto display, const QString& caption) { return writeScore(display, caption); });
+    return Game::instance().undo();
 }
 
 bool frmScoreboard::RedoScoreChange()
 {
-    return history.redo(
-        [this](auto display, const QString& caption) { return writeScore(display, caption); });
+    return Game::instance().redo();
 }
 
 void frmScoreboard::ToggleBlackout()

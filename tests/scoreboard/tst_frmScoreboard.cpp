@@ -2,6 +2,7 @@
 #include "led/NumberLED.h"
 #include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
+#include "scoreboard/Game.h"
 #include "scoreboard/frmScoreboard.h"
 #include "scoreboard/modGrabKeys.h"
 
@@ -37,6 +38,7 @@ private slots:
     void init()
     {
         SetDefaults();
+        Game::instance().reset();
         window = std::make_unique<frmScoreboard>();
         window->resize(800, 600);
         window->show();

@@ -7,6 +7,7 @@
 #include "led/NumberLED.h"
 #include "platform/NumLock.h"
 #include "platform/PictureBox.h"
+#include "scoreboard/Game.h"
 #include "scoreboard/frmScoreboard.h"
 
 #include <QScreen>
@@ -77,6 +78,7 @@ private slots:
     void init()
     {
         SetDefaults();
+        Game::instance().reset();
         ShowDigits::entryState() = ShowDigits::EntryState{};
         opened.clear();
         Navigation::Testing::interceptShowing([this](Window shown) { opened.append(shown); });

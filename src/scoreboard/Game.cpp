@@ -1,0 +1,87 @@
+#include "scoreboard/Game.h"
+
+#include <algorithm>
+
+namespace brimley {
+namespace {
+
+const Team* teamWith(TeamId identity)
+{
+    const QVector<Team>& teams = model().Teams;
+    const auto found = std::find_if(teams.cbegin(), teams.cend(),
+                                    [identity](const Team& team) { return team.Identity == identity; });
+    return found == teams.cend() ? nullptr : &*found;
+}
+
+} // namespace
+
+Game& Game::instance()
+{
+    static Game game;
+    return game;
+}
+
+bool Game::write(TeamId team, const QString& score, ScoreCause cause)
+{
+    // A team deleted since has no score to change; a hidden one has, and shows it when shown again.
+    const Team* listed = teamWith(team);
+    if (!listed)
+        return false;
+    const QString before = scores.scoreOf(team);
+    if (before == score)
+        return true;
+    scores.setScore(team, score);
+    changes.append(ScoreLogEntry{QDateTime::currentDateTime(), listed->TeamName, before, score, cause});
+    emit scoreChanged(team, before, score, cause);
+    return true;
+}
+
+void Game::setScore(TeamId team, const QString& score)
+{
+    const QString before = scores.scoreOf(team);
+    if (write(team, score, ScoreCause::Typed))
+        history.record(team, before, score);
+}
+
+bool Game::undo()
+{
+    return history.undo([this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Undo); });
+}
+
+bool Game::redo()
+{
+    return history.redo([this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Redo); });
+}
+
+void Game::setScores(const QList<std::pair<TeamId, QString>>& newScores, ScoreCause cause)
+{
+    ScoreHistory::Step step;
+    for (const auto& [team, score] : newScores) {
+        const QString before = scores.scoreOf(team);
+        if (write(team, score, cause))
+            step.push_back({team, before, score});
+    }
+    history.recordStep(std::move(step));
+}
+
+void Game::newGame(const QVector<Team>& teams)
+{
+    QList<std::pair<TeamId, QString>> zeroes;
+    for (const Team& team : teams)
+        zeroes.append({team.Identity, ScoreBook::startingScore()});
+    setScores(zeroes, ScoreCause::NewGame);
+}
+
+void Game::restore(const QList<std::pair<TeamId, QString>>& restored)
+{
+    setScores(restored, ScoreCause::Restored);
+}
+
+void Game::reset()
+{
+    scores = ScoreBook();
+    history = ScoreHistory();
+    changes.clear();
+}
+
+} // namespace brimley
