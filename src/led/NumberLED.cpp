@@ -130,6 +130,14 @@ void NumberLED::setLedBackColor(int colour)
     invalidate();
 }
 
+void NumberLED::setShowsFocus(bool shows)
+{
+    if (shows == showsFocus)
+        return;
+    showsFocus = shows;
+    invalidate();
+}
+
 QSize NumberLED::sizeHint() const { return LedGeometry::naturalSizePixels(properties); }
 
 QSize NumberLED::minimumSizeHint() const { return sizeHint(); }
@@ -162,7 +170,7 @@ QPixmap NumberLED::renderDisplay() const
     pixmap.fill(background);
 
     QPainter painter(&pixmap);
-    if (hasFocus())
+    if (hasFocus() && showsFocus)
         paintFocusCue(painter, size(), blend(lit, background, FocusStrength));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -194,7 +202,7 @@ QPixmap NumberLED::sharedPicture() const
     key.reserve(64 + caption.size() * 2);
     for (const qint64 part :
          {qint64(width()), qint64(height()), qint64(ratio * 1000), qint64(litColor), qint64(backColor),
-          qint64(hasFocus()), qint64(properties.Max), qint64(properties.PaddingH), qint64(properties.PaddingV),
+          qint64(hasFocus() && showsFocus), qint64(properties.Max), qint64(properties.PaddingH), qint64(properties.PaddingV),
           qint64(properties.PaddingI), qint64(properties.Size)})
         key.append(reinterpret_cast<const char*>(&part), sizeof part);
     key.append(reinterpret_cast<const char*>(caption.utf16()), caption.size() * 2);

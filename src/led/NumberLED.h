@@ -28,6 +28,7 @@ class NumberLED : public QWidget
     Q_PROPERTY(int LitColor READ LitColor WRITE setLitColor)
     Q_PROPERTY(int LedBackColor READ LedBackColor WRITE setLedBackColor)
     Q_PROPERTY(int Index READ Index WRITE setIndex)
+    Q_PROPERTY(bool ShowsFocus READ ShowsFocus WRITE setShowsFocus)
 
 public:
     explicit NumberLED(QWidget* parent = nullptr);
@@ -57,6 +58,11 @@ public:
     void setLitColor(int colour);
     Colour LedBackColor() const { return backColor; }
     void setLedBackColor(int colour);
+
+    // Whether the display marks that it has the keyboard focus (on by default). A board the audience
+    // sees while the operator types elsewhere shows no mark.
+    bool ShowsFocus() const { return showsFocus; }
+    void setShowsFocus(bool shows);
 
     // Position in the control array, for the window that reads the keys typed on it.
     int Index() const { return index; }
@@ -88,6 +94,7 @@ private:
     Colour litColor = 0x0000FF;
     Colour backColor = 0;
     int index = 0;
+    bool showsFocus = true;
     mutable QPixmap cache; // the painted display, rebuilt when anything it shows changes
 };
 
