@@ -29,8 +29,9 @@ RtfReader::Status readDocument(const QByteArray& rtf, QTextDocument& document, b
     document.setUndoRedoEnabled(false);
     RtfFontTable fonts;
     RtfColourTable colours;
-    RtfDocumentBuilder builder(document, fonts, colours);
-    RtfInterpreter interpreter(tokenizer, builder, fonts, colours);
+    RowDefinitions rows;
+    RtfDocumentBuilder builder(document, fonts, colours, rows);
+    RtfInterpreter interpreter(tokenizer, builder, fonts, colours, rows);
     if (!interpreter.read(start == RtfTokenizer::Start::Document))
         cutShort = true;
     document.setUndoRedoEnabled(undo);

@@ -47,8 +47,11 @@ std::unordered_map<std::string_view, WordInfo> makeTable()
         {"sl", {W::LineSpacing}}, {"slmult", {W::LineMultiple}}, {"outlinelevel", {W::OutlineLevel}},
         {"tx", {W::TabPosition}}, {"tqr", {W::TabKind, QTextOption::RightTab}},
         {"tqc", {W::TabKind, QTextOption::CenterTab}}, {"tqdec", {W::TabKind, QTextOption::DelimiterTab}},
+        {"intbl", {W::InTable}}, {"itap", {W::NestingLevel}},
+        {"trowd", {W::RowDefaults}}, {"trleft", {W::RowLeft}}, {"trgaph", {W::RowGap}},
+        {"cellx", {W::CellEdge}}, {"nesttableprops", {W::NestedRowDefinition}},
         {"par", {W::Par}}, {"sect", {W::Par}}, {"page", {W::Par}}, {"column", {W::Par}},
-        {"cell", {W::Cell}}, {"nestcell", {W::Cell}}, {"row", {W::Row}}, {"nestrow", {W::Row}},
+        {"cell", {W::Cell, 0}}, {"nestcell", {W::Cell, 1}}, {"row", {W::Row, 0}}, {"nestrow", {W::Row, 1}},
         {"line", {W::Line}}, {"tab", {W::Tab}},
         {"u", {W::Unicode}}, {"uc", {W::UnicodeSkip}},
         {"emdash", {W::Character, 0x2014}}, {"endash", {W::Character, 0x2013}},
@@ -66,7 +69,8 @@ std::unordered_map<std::string_view, WordInfo> makeTable()
         t.emplace(name, WordInfo{W::Flag, 0, &C::underline});
 
     // Destinations that carry no text to show: document information, style and list definitions,
-    // pictures, objects, page furniture, notes, field instructions and bookmarks.
+    // pictures, objects, page furniture, notes, field instructions and bookmarks, and the plain
+    // stand-ins that writers of nested tables add for readers without them.
     for (const std::string_view name : {
              "stylesheet", "info", "pict", "object", "objdata", "header", "headerl", "headerr",
              "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid",

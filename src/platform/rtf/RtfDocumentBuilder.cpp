@@ -47,8 +47,8 @@ QString cleaned(const QString& text)
 } // namespace
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& target, const RtfFontTable& fonts,
-                                       const RtfColourTable& colours)
-    : document(target), cursor(&target), formats(fonts, colours)
+                                       const RtfColourTable& colours, const RowDefinitions& rows)
+    : document(target), cursor(&target), formats(fonts, colours), tables(cursor, rows)
 {
     // One edit block for the whole document: outside one, every insertion would lay its paragraph out
     // again to place the cursor.
@@ -60,8 +60,9 @@ qsizetype RtfDocumentBuilder::paragraphCount() const
     return document.blockCount();
 }
 
-void RtfDocumentBuilder::insertText(const QString& text, const CharState& chars)
+void RtfDocumentBuilder::insertText(const QString& text, const CharState& chars, int level)
 {
+    enter(level);
     const QString& shown = needsCleaning(text) ? cleaned(text) : text;
     if (shown.isEmpty())
         return;
@@ -73,18 +74,37 @@ void RtfDocumentBuilder::insertText(const QString& text, const CharState& chars)
         anyText = std::any_of(shown.cbegin(), shown.cend(), [](QChar c) { return !c.isSpace(); });
 }
 
-void RtfDocumentBuilder::endParagraph(const ParagraphState& paragraph, const CharState& chars, bool endsRow)
+void RtfDocumentBuilder::endParagraph(const ParagraphState& paragraph, const CharState& chars)
 {
+    enter(paragraph.tableLevel());
     startBlock();
     endBlock(paragraph, chars);
     paragraphPending = true;
-    rowEnded = endsRow;
 }
 
-void RtfDocumentBuilder::continueRow()
+void RtfDocumentBuilder::endCell(int level, const ParagraphState& paragraph, const CharState& chars)
 {
-    if (paragraphPending && !rowEnded)
-        paragraphPending = false;
+    // Many writers end the text of a cell with \par before \cell: the cell ends with that paragraph.
+    enter(level);
+    if (!paragraphPending)
+        endBlock(paragraph, chars);
+    // Whatever comes next goes into the next cell, or a paragraph of its own in a row's last cell.
+    tables.endCell();
+    paragraphPending = true;
+}
+
+void RtfDocumentBuilder::endRow(int level, const ParagraphState& paragraph, const CharState& chars)
+{
+    if (tables.depth() < level)
+        return;
+    if (tables.depth() > level) {
+        tables.leaveTo(level);
+        cursorMoved();
+    }
+    if (tables.isAt(level) && !paragraphPending)
+        endBlock(paragraph, chars);
+    tables.endRow();
+    paragraphPending = true;
 }
 
 void RtfDocumentBuilder::finish(const ParagraphState& paragraph)
@@ -92,7 +112,25 @@ void RtfDocumentBuilder::finish(const ParagraphState& paragraph)
     // The last paragraph may lack its \par; it keeps its formatting all the same.
     if (!paragraphPending)
         applyBlockFormat(paragraph);
+    tables.leaveTo(0);
     cursor.endEditBlock();
+}
+
+// Text at another depth of tables than the last goes into a cell of its own, or after the table.
+void RtfDocumentBuilder::enter(int level)
+{
+    if (tables.isAt(level))
+        return;
+    tables.enter(level);
+    cursorMoved();
+}
+
+// The cursor is now in an empty block: a cell's, or the one that follows a table.
+void RtfDocumentBuilder::cursorMoved()
+{
+    paragraphPending = false;
+    blockEmpty = true;
+    blockFormatApplied = false;
 }
 
 void RtfDocumentBuilder::startBlock()

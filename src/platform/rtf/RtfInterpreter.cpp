@@ -18,11 +18,16 @@ namespace {
 // recursion however deep a damaged file goes.
 constexpr std::size_t MaximumGroupDepth = 512;
 
+bool sameTablePlace(const ParagraphState& a, const ParagraphState& b)
+{
+    return a.tableLevel() == b.tableLevel() && a.sameFormat(b);
+}
+
 } // namespace
 
 RtfInterpreter::RtfInterpreter(RtfTokenizer& source, RtfDocumentBuilder& target, RtfFontTable& fontTable,
-                               RtfColourTable& colourTable)
-    : tokenizer(source), builder(target), fonts(fontTable), colours(colourTable)
+                               RtfColourTable& colourTable, RowDefinitions& rowDefinitions)
+    : tokenizer(source), builder(target), fonts(fontTable), colours(colourTable), rows(rowDefinitions)
 {
 }
 
@@ -81,10 +86,12 @@ void RtfInterpreter::openGroup()
 {
     pendingSkip = 0;
     groupJustOpened = true;
-    if (stack.size() < MaximumGroupDepth)
+    if (stack.size() < MaximumGroupDepth) {
         stack.push_back(stack.back());
-    else
+        stack.back().paragraphChanged = false;
+    } else {
         ++excessDepth;
+    }
 }
 
 void RtfInterpreter::closeGroup()
@@ -101,6 +108,11 @@ void RtfInterpreter::closeGroup()
     }
     const Group& leaving = stack.back();
     const Group& outer = stack[stack.size() - 2];
+    if (leaving.paragraphChanged && paragraphTouched && !paragraphKept &&
+        !sameTablePlace(leaving.paragraph, outer.paragraph)) {
+        keptParagraph = leaving.paragraph;
+        paragraphKept = true;
+    }
     const bool fontTableEnds =
         leaving.destination == Destination::FontTable && outer.destination != Destination::FontTable;
     stack.pop_back();
@@ -207,46 +219,72 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         break;
     case Word::Pard:
         paragraph = ParagraphState();
+        paragraphChanged();
         break;
     case Word::Alignment:
         paragraph.alignment = static_cast<Qt::Alignment>(info.value);
+        paragraphChanged();
         break;
     case Word::Indent:
         paragraph.*info.length = std::clamp(parameter, -MaximumLength, MaximumLength);
+        paragraphChanged();
         break;
     case Word::Spacing:
         paragraph.*info.length = std::clamp(parameter, 0, MaximumLength);
+        paragraphChanged();
         break;
     case Word::LineSpacing:
         paragraph.lineSpacing = std::clamp(parameter, -MaximumLength, MaximumLength);
+        paragraphChanged();
         break;
     case Word::LineMultiple:
         paragraph.lineMultiple = on;
+        paragraphChanged();
         break;
     case Word::OutlineLevel:
         paragraph.outlineLevel = std::clamp(parameter, -1, 8);
+        paragraphChanged();
         break;
     case Word::TabKind:
         paragraph.nextTabType = static_cast<QTextOption::TabType>(info.value);
+        paragraphChanged();
         break;
     case Word::TabPosition:
         if (paragraph.tabCount < MaximumTabStops)
             paragraph.tabs[paragraph.tabCount++] = {std::clamp(parameter, 0, MaximumLength),
                                                     paragraph.nextTabType};
         paragraph.nextTabType = QTextOption::LeftTab;
+        paragraphChanged();
+        break;
+    case Word::InTable:
+        paragraph.inTable = true;
+        paragraphChanged();
+        break;
+    case Word::NestingLevel:
+        paragraph.nesting = static_cast<std::uint8_t>(std::clamp(parameter, 0, MaximumTableDepth));
+        paragraphChanged();
+        break;
+    case Word::RowDefaults:
+    case Word::RowLeft:
+    case Word::RowGap:
+    case Word::CellEdge:
+        tableWord(info, hasParameter, parameter);
+        break;
+    case Word::NestedRowDefinition:
+        if (inText)
+            group.destination = Destination::NestedRowDefinition;
         break;
     case Word::Par:
-    case Word::Row:
         if (inText)
-            endParagraph(info.word == Word::Row);
+            endParagraph();
         break;
     case Word::Cell:
-        // Tables are shown as lines of cells separated by tabs.
-        if (inText) {
-            flushRun();
-            builder.continueRow();
-        }
-        character('\t');
+        if (inText)
+            endCell(info.value != 0);
+        break;
+    case Word::Row:
+        if (inText || group.destination == Destination::NestedRowDefinition)
+            endRow(info.value != 0);
         break;
     case Word::Line:
         character(QChar::LineSeparator);
@@ -269,12 +307,42 @@ void RtfInterpreter::controlWord(const RtfToken& token)
     }
 }
 
+// The words that define a table row. A nested table's rows are defined at their end, in a
+// \nesttableprops group; every other definition is of a row of the outermost table.
+void RtfInterpreter::tableWord(const WordInfo& info, bool hasParameter, int parameter)
+{
+    const Group& group = state();
+    if (group.destination != Destination::Text && group.destination != Destination::NestedRowDefinition)
+        return;
+    RowDefinition& row = rows.at(group.destination == Destination::NestedRowDefinition
+                                     ? std::max(group.paragraph.tableLevel(), 2)
+                                     : 1);
+    switch (info.word) {
+    case Word::RowDefaults:
+        row = RowDefinition();
+        break;
+    case Word::RowLeft:
+        row.left = std::clamp(parameter, -MaximumLength, MaximumLength);
+        break;
+    case Word::RowGap:
+        row.gap = hasParameter ? std::clamp(parameter, 0, MaximumLength) : -1;
+        break;
+    case Word::CellEdge:
+        if (row.cellCount < MaximumColumns)
+            row.rightEdges[static_cast<std::size_t>(row.cellCount++)] =
+                std::clamp(parameter, -MaximumLength, MaximumLength);
+        break;
+    default:
+        break;
+    }
+}
+
 void RtfInterpreter::controlSymbol(unsigned char symbol)
 {
     if (symbol == '*') {
-        // "{\*" marks a destination that readers who do not know it skip; none of them carries text
-        // that this reader shows.
-        if (groupJustOpened)
+        // "{\*" marks a destination that readers who do not know it skip. Of them, this reader reads
+        // only the definitions of nested table rows; none of the others carries text that it shows.
+        if (groupJustOpened && !tokenizer.nextWordIs("nesttableprops"))
             skipGroup();
         return;
     }
@@ -301,7 +369,7 @@ void RtfInterpreter::controlSymbol(unsigned char symbol)
     case '\n':
         // A backslash at the end of a line is a paragraph mark, as some word processors write it.
         if (state().destination == Destination::Text)
-            endParagraph(false);
+            endParagraph();
         break;
     default:
         break;
@@ -363,6 +431,8 @@ void RtfInterpreter::byte(unsigned char value)
         if (value == ';')
             colours.endEntry();
         break;
+    case Destination::NestedRowDefinition:
+        break;
     }
 }
 
@@ -391,26 +461,60 @@ void RtfInterpreter::unicodeCharacter(int parameter)
     character(value);
 }
 
-void RtfInterpreter::endParagraph(bool endsRow)
+void RtfInterpreter::paragraphChanged()
+{
+    state().paragraphChanged = true;
+    paragraphTouched = true;
+    paragraphKept = false;
+}
+
+const ParagraphState& RtfInterpreter::paragraphAtMark() const
+{
+    return paragraphKept ? keptParagraph : stack.back().paragraph;
+}
+
+void RtfInterpreter::endParagraph()
 {
     flushRun();
-    builder.endParagraph(state().paragraph, state().chars, endsRow);
+    builder.endParagraph(paragraphAtMark(), state().chars);
+    paragraphTouched = paragraphKept = false;
+}
+
+// \cell ends a cell of the outermost table, \nestcell one of a table inside a cell.
+void RtfInterpreter::endCell(bool nested)
+{
+    flushRun();
+    const ParagraphState& paragraph = paragraphAtMark();
+    builder.endCell(nested ? std::max(paragraph.tableLevel(), 2) : 1, paragraph, state().chars);
+    paragraphTouched = paragraphKept = false;
+}
+
+void RtfInterpreter::endRow(bool nested)
+{
+    flushRun();
+    const ParagraphState& paragraph = paragraphAtMark();
+    builder.endRow(nested ? std::max(state().paragraph.tableLevel(), 2) : 1, paragraph, state().chars);
+    paragraphTouched = paragraphKept = false;
 }
 
 void RtfInterpreter::endDocument()
 {
     flushRun();
-    builder.finish(state().paragraph);
+    builder.finish(paragraphAtMark());
     finished = true;
 }
 
 void RtfInterpreter::beginRun()
 {
     const Group& group = state();
-    if (group.chars != run.chars) {
+    const int level = group.paragraph.tableLevel();
+    if (group.chars != run.chars || level != run.level) {
         flushRun();
         run.chars = group.chars;
+        run.level = level;
     }
+    paragraphTouched = true;
+    paragraphKept = false;
 }
 
 void RtfInterpreter::decodeBytes()
@@ -426,7 +530,7 @@ void RtfInterpreter::flushRun()
     decodeBytes();
     if (run.text.isEmpty())
         return;
-    builder.insertText(run.text, run.chars);
+    builder.insertText(run.text, run.chars, run.level);
     run.text.clear();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // What the RTF reader keeps track of while it reads: the character and paragraph formatting in force in
-// a group. The interpreter changes them as control words come; the document builder turns them into
-// Qt's formats.
+// a group, and the definition of a table row. The interpreter changes them as control words come; the
+// document builder turns them into Qt's formats.
 //
 // Every number a file gives is held to a sensible range here, so that a damaged file's huge numbers
 // can neither overflow the arithmetic nor make the document absurdly large.
@@ -24,6 +24,12 @@ constexpr int MaximumLength = 31680;
 constexpr int MaximumHalfPoints = 3276;
 constexpr int DefaultHalfPoints = 24;
 constexpr std::size_t MaximumTabStops = 32;
+// Word processors allow 63 cells in a row. Tables nested deeper than a few levels are unreadable, and
+// Qt lays each level out twice for the one around it: a table in a cell of a table in a cell already
+// takes four times as long to lay out as one of the outermost table, and text nested deeper goes into
+// the third level.
+constexpr int MaximumColumns = 64;
+constexpr int MaximumTableDepth = 3;
 
 // Lengths reach the document in pixels, 15 twips to the pixel as everywhere else in the program; font
 // sizes stay in points.
@@ -72,10 +78,16 @@ struct ParagraphState
     int spaceAfter = 0;
     int lineSpacing = 0; // \sl: 0 single; positive at least, negative exactly, or 240ths with \slmult1
     bool lineMultiple = false;
+    bool inTable = false;     // \intbl
+    std::uint8_t nesting = 0; // \itap, the depth of tables the paragraph is in; 0 when not given
     int outlineLevel = -1;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
     std::size_t tabCount = 0;
     std::array<TabStop, MaximumTabStops> tabs{};
+
+    // The depth of tables the paragraph stands in: 0 outside any, 1 in a cell of a table, 2 in a cell
+    // of a table in a cell, and so on.
+    int tableLevel() const { return inTable ? (nesting > 0 ? nesting : 1) : 0; }
 
     // Whether two states give the same block format.
     bool sameFormat(const ParagraphState& other) const
@@ -91,6 +103,31 @@ struct ParagraphState
                std::equal(tabs.begin(), tabs.begin() + static_cast<std::ptrdiff_t>(tabCount),
                           other.tabs.begin(), sameTab);
     }
+};
+
+// A table row as \trowd and what follows it define it: where its cells end.
+struct RowDefinition
+{
+    int left = 0; // \trleft: the row's left edge, twips from the margin
+    int gap = -1; // \trgaph: half the space between the text of two cells, twips; -1 when not given
+    int cellCount = 0;
+    std::array<int, MaximumColumns> rightEdges{}; // \cellx: each cell's right edge, twips from the margin
+};
+
+// The row definitions in force, one for each depth of tables: the rows of a nested table are defined
+// apart from those of the table around it.
+class RowDefinitions
+{
+public:
+    RowDefinition& at(int level) { return levels[index(level)]; }
+    const RowDefinition& at(int level) const { return levels[index(level)]; }
+
+private:
+    static std::size_t index(int level)
+    {
+        return static_cast<std::size_t>(std::clamp(level, 1, MaximumTableDepth));
+    }
+    std::array<RowDefinition, MaximumTableDepth + 1> levels{};
 };
 
 } // namespace brimley::rtf
