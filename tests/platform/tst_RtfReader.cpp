@@ -3,6 +3,7 @@
 
 #include "platform/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QStringDecoder>
@@ -10,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QtTest>
 
@@ -395,6 +397,27 @@ private slots:
                                                                     : "auto");
         }
         QTEST(widths.join(','), "widths");
+    }
+
+    // Where tabs take the text: default tab stops every \deftab (half an inch without one) from the
+    // line's start, after the paragraph's own.
+    void defaultTabStops_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<qreal>("x");
+        QTest::newRow("half an inch without \\deftab") << QByteArray("{\\rtf1 a\\tab b\\tab c}") << 96.0;
+        QTest::newRow("\\deftab360") << QByteArray("{\\rtf1\\deftab360 a\\tab b\\tab c}") << 48.0;
+        QTest::newRow("after a stop of the paragraph's own")
+            << QByteArray("{\\rtf1\\deftab360\\tx1440 a\\tab b\\tab c}") << 120.0;
+    }
+    void defaultTabStops()
+    {
+        QFETCH(QByteArray, rtf);
+        QTextDocument document;
+        RtfReader::read(rtf, document);
+        document.setTextWidth(1000);
+        document.documentLayout()->documentSize();
+        QTEST(document.firstBlock().layout()->lineAt(0).cursorToX(4), "x");
     }
 
     // Documents written by other programs: every one is read, its text recovered and nothing unshowable kept.

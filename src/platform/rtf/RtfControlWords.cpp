@@ -18,6 +18,7 @@ std::unordered_map<std::string_view, WordInfo> makeTable()
     std::unordered_map<std::string_view, WordInfo> t = {
         {"ansi", {W::CodePage, 1252}}, {"mac", {W::CodePage, 10000}}, {"pc", {W::CodePage, 437}},
         {"pca", {W::CodePage, 850}}, {"ansicpg", {W::AnsiCodePage}}, {"deff", {W::DefaultFont}},
+        {"deftab", {W::DefaultTab}},
         {"fonttbl", {W::FontTable}}, {"colortbl", {W::ColourTable}},
         {"f", {W::Font}}, {"fcharset", {W::Charset}}, {"cpg", {W::FontCodePage}},
         {"froman", {W::FontFamily, QFont::Serif}}, {"fswiss", {W::FontFamily, QFont::SansSerif}},

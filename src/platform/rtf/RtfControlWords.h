@@ -14,6 +14,7 @@ enum class Word : std::uint8_t {
     CodePage,            // value: the document's code page
     AnsiCodePage,        // \ansicpg, the parameter is the code page
     DefaultFont,         // \deff
+    DefaultTab,          // \deftab
     FontTable,           // \fonttbl
     ColourTable,         // \colortbl
     SkippedDestination,  // a group without text to show

@@ -53,6 +53,14 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& target, const RtfFontTable
     // One edit block for the whole document: outside one, every insertion would lay its paragraph out
     // again to place the cursor.
     cursor.beginEditBlock();
+    setDefaultTabDistance(DefaultTabDistance);
+}
+
+void RtfDocumentBuilder::setDefaultTabDistance(int twips)
+{
+    QTextOption option = document.defaultTextOption();
+    option.setTabStopDistance(twipsToPixelsExact(twips));
+    document.setDefaultTextOption(option);
 }
 
 qsizetype RtfDocumentBuilder::paragraphCount() const

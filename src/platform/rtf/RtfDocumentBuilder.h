@@ -26,6 +26,8 @@ public:
     RtfDocumentBuilder(QTextDocument& document, const RtfFontTable& fonts, const RtfColourTable& colours,
                        const RowDefinitions& rows);
 
+    void setDefaultTabDistance(int twips);
+
     // Text at a depth of tables (0 outside any).
     void insertText(const QString& text, const CharState& chars, int level);
     // The end of a paragraph with that formatting; an empty one takes its height from chars.

@@ -158,6 +158,10 @@ void RtfInterpreter::controlWord(const RtfToken& token)
                 chars.font = parameter;
         }
         break;
+    case Word::DefaultTab:
+        if (hasParameter && parameter > 0)
+            builder.setDefaultTabDistance(std::min(parameter, MaximumLength));
+        break;
     case Word::FontTable:
         group.destination = Destination::FontTable;
         break;

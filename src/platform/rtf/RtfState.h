@@ -30,6 +30,8 @@ constexpr std::size_t MaximumTabStops = 32;
 // the third level.
 constexpr int MaximumColumns = 64;
 constexpr int MaximumTableDepth = 3;
+// The distance between default tab stops when a document does not give one (\deftab): half an inch.
+constexpr int DefaultTabDistance = 720;
 
 // Lengths reach the document in pixels, 15 twips to the pixel as everywhere else in the program; font
 // sizes stay in points.
