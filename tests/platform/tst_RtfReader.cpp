@@ -5,7 +5,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QPainter>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -58,6 +60,8 @@ QString describe(const QTextCharFormat& format)
         parts << "underline";
     if (format.fontStrikeOut())
         parts << "strike";
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        parts << "super";
     parts << QString::number(format.fontPointSize()) + "pt";
     const QStringList families = format.fontFamilies().toStringList();
     if (!families.isEmpty())
@@ -252,7 +256,7 @@ private slots:
                 "{ } \\ \\' \\'4 \\'e9 \\u \\u-3913 \\u-10179 \\uc2 \\uc0 \\bin3 \\bin-1 \\* \\par \\pard "
                 "\\plain \\line \\b \\fs99999 \\f1 \\fonttbl \\colortbl \\red ; \\pict \\cell \\row \\tx-5 "
                 "\\li-99999999999 \\fi text \xff \r\n \\~ \\tab \\v \\fcharset128 \\'82 \\intbl \\itap3 "
-                "\\itap0 \\nestcell \\nestrow \\trowd \\cellx900 \\cellx-5 {\\*\\nesttableprops")
+                "\\itap0 \\nestcell \\nestrow \\trowd \\cellx900 \\cellx-5 {\\*\\nesttableprops \\up99999")
                 .split(' ');
         QRandomGenerator random(20240601);
         for (int round = 0; round < 300; ++round) {
@@ -323,6 +327,8 @@ private slots:
         row("\\pard resets", "{\\rtf1\\qc\\li720 a\\par\\pard b}", "b", "12pt | left");
         row("tab stops from the left margin", "{\\rtf1\\li720\\tx1440\\tqr\\tx2880 x\\par}", "x",
             "12pt | left li 48 tabs 48,right 144");
+        row("superscript", "{\\rtf1{\\super x}}", "x", "super 12pt | left");
+        row("\\nosupersub ends it", "{\\rtf1\\super\\nosupersub x}", "x", "12pt | left");
         const QByteArray cells(
             "{\\rtf1\\trowd\\cellx900\\cellx1800\\pard\\intbl\\qc A\\cell{\\pard\\intbl\\qr 42}\\cell\\row}");
         row("a cell keeps its paragraph's formatting", cells, "42", "12pt | right");
@@ -418,6 +424,44 @@ private slots:
         document.setTextWidth(1000);
         document.documentLayout()->documentSize();
         QTEST(document.firstBlock().layout()->lineAt(0).cursorToX(4), "x");
+    }
+
+    // \up and \dn move text by half points without shrinking it, as drawn.
+    void raisedTextIsDrawnHigher_data()
+    {
+        QTest::addColumn<QByteArray>("raised");
+        QTest::addColumn<double>("points");
+        QTest::newRow("\\up in half points") << QByteArray("\\up12") << 6.0;
+        QTest::newRow("\\up alone") << QByteArray("\\up") << 3.0;
+        QTest::newRow("\\dn") << QByteArray("\\dn8") << -4.0;
+        QTest::newRow("\\up0 undoes it") << QByteArray("\\up12\\up0") << 0.0;
+    }
+    void raisedTextIsDrawnHigher()
+    {
+        QFETCH(QByteArray, raised);
+        QTextDocument document;
+        RtfReader::read("{\\rtf1 H{" + raised + " H}H}", document);
+        document.setDocumentMargin(40);
+        QImage page(200, 150, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        document.drawContents(&painter);
+        painter.end();
+        const QTextLine line = document.firstBlock().layout()->lineAt(0);
+        const auto inkTop = [&](int character) {
+            for (int y = 0; y < page.height(); ++y) {
+                for (auto x = int(40 + line.cursorToX(character)); x < 40 + line.cursorToX(character + 1);
+                     ++x) {
+                    if (qGray(page.pixel(x, y)) < 128)
+                        return y;
+                }
+            }
+            return -1;
+        };
+        QFETCH(double, points);
+        const double pixels = points * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72;
+        QVERIFY2(qAbs(inkTop(0) - inkTop(1) - pixels) <= 1,
+                 qPrintable(QString::number(inkTop(0) - inkTop(1))));
     }
 
     // Documents written by other programs: every one is read, its text recovered and nothing unshowable kept.

@@ -32,7 +32,7 @@ std::unordered_map<std::string_view, WordInfo> makeTable()
         {"v", {W::Flag, 0, &C::hidden}}, {"ulnone", {W::FlagOff, 0, &C::underline}},
         {"caps", {W::Capitals, 1}}, {"scaps", {W::Capitals, 2}},
         {"super", {W::VerticalAlignment, 1}}, {"sub", {W::VerticalAlignment, -1}},
-        {"nosupersub", {W::VerticalAlignment, 0}},
+        {"nosupersub", {W::VerticalAlignment, 0}}, {"up", {W::Raise, 1}}, {"dn", {W::Raise, -1}},
         {"fs", {W::FontSize}}, {"cf", {W::ColourIndex}},
         {"highlight", {W::Highlight}}, {"cb", {W::Highlight}}, {"chcbpat", {W::Highlight}},
         {"pard", {W::Pard}},

@@ -28,6 +28,7 @@ enum class Word : std::uint8_t {
     FlagOff,             // flag: a character property switched off
     Capitals,            // value: 1 all capitals, 2 small capitals
     VerticalAlignment,   // value: 1 superscript, -1 subscript, 0 neither
+    Raise,               // value: 1 for \up, -1 for \dn
     FontSize,            // \fs
     ColourIndex,         // \cf
     Highlight,           // \highlight, \cb

@@ -4,6 +4,9 @@
 
 #include "platform/rtf/RtfFontTable.h"
 
+#include <QFontMetricsF>
+#include <QGuiApplication>
+
 #include <algorithm>
 
 namespace brimley::rtf {
@@ -12,6 +15,17 @@ namespace {
 // A document that keeps changing its formatting needs no more than this; beyond it the formats kept
 // are made again as they come.
 constexpr std::size_t MaximumFormatsKept = 1024;
+
+// How far the font's lines reach above and below, relative to its size: Qt moves raised text by a
+// share of that height. Without a screen to measure fonts on, a typical font's is assumed.
+double heightPerSize(const QFont& font)
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return 1.15;
+    QFont measured(font);
+    measured.setPixelSize(1000);
+    return QFontMetricsF(measured).height() / 1000.0;
+}
 
 } // namespace
 
@@ -26,6 +40,7 @@ std::size_t RtfFormats::Hash::operator()(const CharState& chars) const
     hash = (hash ^ static_cast<std::size_t>(chars.halfPoints)) * 1000003u;
     hash = (hash ^ static_cast<std::size_t>(chars.colour)) * 1000003u;
     hash = (hash ^ static_cast<std::size_t>(chars.highlight)) * 1000003u;
+    hash = (hash ^ static_cast<std::size_t>(chars.raise)) * 1000003u;
     const unsigned flags = static_cast<unsigned>(chars.verticalAlignment + 1) | chars.capitals << 2u |
                            unsigned(chars.bold) << 4u | unsigned(chars.italic) << 5u |
                            unsigned(chars.underline) << 6u | unsigned(chars.strike) << 7u |
@@ -72,6 +87,12 @@ QTextCharFormat RtfFormats::makeCharFormat(const CharState& chars) const
         format.setForeground(colour);
     if (const QColor colour = colours.at(chars.highlight); colour.isValid())
         format.setBackground(colour);
+    // Raised and lowered text keeps its size (unlike superscript): it moves by its distance in points,
+    // which Qt takes as a share of the font's height.
+    if (chars.raise != 0) {
+        const double size = chars.halfPoints / 2.0;
+        format.setBaselineOffset(chars.raise / 2.0 * 100.0 / (size * heightPerSize(format.font())));
+    }
     return format;
 }
 

@@ -18,6 +18,9 @@ namespace {
 // recursion however deep a damaged file goes.
 constexpr std::size_t MaximumGroupDepth = 512;
 
+// \up and \dn without a number raise and lower by 3 points.
+constexpr int DefaultRaise = 6;
+
 bool sameTablePlace(const ParagraphState& a, const ParagraphState& b)
 {
     return a.tableLevel() == b.tableLevel() && a.sameFormat(b);
@@ -211,6 +214,10 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         break;
     case Word::VerticalAlignment:
         chars.verticalAlignment = static_cast<std::int8_t>(info.value);
+        break;
+    case Word::Raise:
+        chars.raise = static_cast<std::int16_t>(
+            info.value * (hasParameter ? std::clamp(parameter, 0, MaximumHalfPoints) : DefaultRaise));
         break;
     case Word::FontSize:
         chars.halfPoints = hasParameter ? std::clamp(parameter, 1, MaximumHalfPoints) : DefaultHalfPoints;

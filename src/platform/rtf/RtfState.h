@@ -46,6 +46,7 @@ struct CharState
     int halfPoints = DefaultHalfPoints;
     int colour = 0;                    // \cf index into the colour table, 0 is automatic
     int highlight = 0;                 // \highlight or \cb index, 0 is none
+    std::int16_t raise = 0;            // \up, \dn: half points above the baseline, negative below it
     std::int8_t verticalAlignment = 0; // 1 superscript, -1 subscript
     std::uint8_t capitals = 0;         // 1 all capitals, 2 small capitals
     bool bold = false;
@@ -57,9 +58,10 @@ struct CharState
     bool operator==(const CharState& other) const
     {
         return font == other.font && halfPoints == other.halfPoints && colour == other.colour &&
-               highlight == other.highlight && verticalAlignment == other.verticalAlignment &&
-               capitals == other.capitals && bold == other.bold && italic == other.italic &&
-               underline == other.underline && strike == other.strike && hidden == other.hidden;
+               highlight == other.highlight && raise == other.raise &&
+               verticalAlignment == other.verticalAlignment && capitals == other.capitals &&
+               bold == other.bold && italic == other.italic && underline == other.underline &&
+               strike == other.strike && hidden == other.hidden;
     }
     bool operator!=(const CharState& other) const { return !(*this == other); }
 };
