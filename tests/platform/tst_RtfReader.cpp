@@ -351,44 +351,35 @@ private slots:
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("outline");
         QTest::addColumn<QString>("widths"); // of the outermost table's columns, in pixels
-        QTest::newRow("rows from \\trowd to \\row, cells ended by \\cell, widths from \\cellx")
-            << QByteArray("{\\rtf1\\trowd\\cellx1440\\cellx3600\\pard\\intbl A\\cell B\\cell\\row"
-                          "\\trowd\\cellx1440\\cellx3600\\intbl C\\cell D\\cell\\row\\pard after\\par}")
-            << "[A|B/C|D]\nafter"
-            << "96,144";
-        QTest::newRow("widths from the row's left edge, each from the first row that gives it")
-            << QByteArray("{\\rtf1\\trowd\\trleft720\\cellx2160\\pard\\intbl A\\cell\\row"
-                          "\\trowd\\cellx1000\\cellx3160\\intbl B\\cell C\\cell\\row}")
-            << "[A|/B|C]"
-            << "96,144";
-        QTest::newRow("paragraphs ended before their cell, as some writers end them")
-            << QByteArray("{\\rtf1{\\trowd\\cellx1440{{\\pard\\intbl A\\par}\\cell}"
-                          "{{\\pard\\intbl B\\par\\pard\\intbl C\\par}\\cell}\\intbl\\row}}")
-            << "[A|B\nC]"
-            << "96,auto";
-        QTest::newRow("a table nested in a cell, its row defined at its end")
-            << QByteArray(
-                   "{\\rtf1\\trowd\\cellx4500\\pard\\intbl\\itap2 X\\nestcell Y\\nestcell"
-                   "{\\*\\nesttableprops\\trowd\\cellx900\\cellx1800\\nestrow}{\\nonesttables X Y\\par}"
-                   "\\pard\\intbl\\itap1 Z\\cell\\row}")
-            << "[[X|Y]\nZ]"
-            << "300";
-        QTest::newRow("levels skipped in the nesting are filled in")
-            << QByteArray(
-                   "{\\rtf1\\trowd\\cellx4500\\pard\\intbl P\\par\\pard\\intbl\\itap3 Q\\nestcell"
-                   "{\\*\\nesttableprops\\trowd\\cellx1500\\nestrow}\\pard\\intbl\\itap1 S\\cell\\row}")
-            << "[P\n[[Q]]\nS]"
-            << "300";
-        QTest::newRow("nesting held to three tables")
-            << QByteArray("{\\rtf1\\intbl\\itap99 deep\\par}") << "[[[deep]]]"
-            << "";
-        QTest::newRow("a row held to 64 cells, the last taking the rest")
-            << "{\\rtf1\\pard\\intbl " + repeated("c\\cell ", 66) + "\\row}"
-            << "[" + QString("c|").repeated(63) + "c\nc\nc]"
-            << "";
-        QTest::newRow("cells and rows without their ends keep their text")
-            << QByteArray("{\\rtf1\\pard\\intbl A\\cell B") << "[A|B]"
-            << "";
+        const auto row = [](const char* name, const QByteArray& rtf, const QString& outline,
+                            const char* widths) {
+            QTest::newRow(name) << "{\\rtf1" + rtf + "}" << outline << QString(widths);
+        };
+        row("rows from \\trowd to \\row, cells ended by \\cell, widths from \\cellx",
+            "\\trowd\\cellx1440\\cellx3600\\pard\\intbl A\\cell B\\cell\\row"
+            "\\trowd\\cellx1440\\cellx3600\\intbl C\\cell D\\cell\\row\\pard after\\par",
+            "[A|B/C|D]\nafter", "96,144");
+        row("widths from the row's left edge, each from the first row that gives it",
+            "\\trowd\\trleft720\\cellx2160\\pard\\intbl A\\cell\\row"
+            "\\trowd\\cellx1000\\cellx3160\\intbl B\\cell C\\cell\\row",
+            "[A|/B|C]", "96,144");
+        row("paragraphs ended before their cell, as some writers end them",
+            "{\\trowd\\cellx1440{{\\pard\\intbl A\\par}\\cell}"
+            "{{\\pard\\intbl B\\par\\pard\\intbl C\\par}\\cell}\\intbl\\row}",
+            "[A|B\nC]", "96,auto");
+        row("a table nested in a cell, its row defined at its end",
+            "\\trowd\\cellx4500\\pard\\intbl\\itap2 X\\nestcell Y\\nestcell"
+            "{\\*\\nesttableprops\\trowd\\cellx900\\cellx1800\\nestrow}{\\nonesttables X Y\\par}"
+            "\\pard\\intbl\\itap1 Z\\cell\\row",
+            "[[X|Y]\nZ]", "300");
+        row("levels skipped in the nesting are filled in",
+            "\\trowd\\cellx4500\\pard\\intbl P\\par\\pard\\intbl\\itap3 Q\\nestcell"
+            "{\\*\\nesttableprops\\trowd\\cellx1500\\nestrow}\\pard\\intbl\\itap1 S\\cell\\row",
+            "[P\n[[Q]]\nS]", "300");
+        row("nesting held to three tables", "\\intbl\\itap99 deep\\par", "[[[deep]]]", "");
+        row("a row held to 64 cells, the last taking the rest", "\\pard\\intbl " + repeated("c\\cell ", 66),
+            "[" + QString("c|").repeated(63) + "c\nc\nc]", "");
+        row("cells and rows without their ends keep their text", "\\pard\\intbl A\\cell B", "[A|B]", "");
     }
     void tablesAreBuiltCellByCell()
     {
@@ -405,44 +396,29 @@ private slots:
         QTEST(widths.join(','), "widths");
     }
 
-    // Where tabs take the text: default tab stops every \deftab (half an inch without one) from the
-    // line's start, after the paragraph's own.
-    void defaultTabStops_data()
+    // Where the last character is drawn: how far from the line's start, after tabs (default tab stops
+    // every \deftab, half an inch without one), and how many points above the first character.
+    void textIsPlacedAsWritten_data()
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<qreal>("x");
-        QTest::newRow("half an inch without \\deftab") << QByteArray("{\\rtf1 a\\tab b\\tab c}") << 96.0;
-        QTest::newRow("\\deftab360") << QByteArray("{\\rtf1\\deftab360 a\\tab b\\tab c}") << 48.0;
-        QTest::newRow("after a stop of the paragraph's own")
-            << QByteArray("{\\rtf1\\deftab360\\tx1440 a\\tab b\\tab c}") << 120.0;
+        QTest::addColumn<double>("raised");
+        QTest::newRow("tab stops every half inch") << QByteArray("{\\rtf1 H\\tab H\\tab H}") << 96.0 << 0.0;
+        QTest::newRow("\\deftab") << QByteArray("{\\rtf1\\deftab360 H\\tab H\\tab H}") << 48.0 << 0.0;
+        QTest::newRow("after the paragraph's own tab stops")
+            << QByteArray("{\\rtf1\\deftab360\\tx1440 H\\tab H\\tab H}") << 120.0 << 0.0;
+        QTest::newRow("\\up in half points") << QByteArray("{\\rtf1 H\\tab{\\up12 H}}") << 48.0 << 6.0;
+        QTest::newRow("\\up alone") << QByteArray("{\\rtf1 H\\tab{\\up H}}") << 48.0 << 3.0;
+        QTest::newRow("\\dn") << QByteArray("{\\rtf1 H\\tab{\\dn8 H}}") << 48.0 << -4.0;
+        QTest::newRow("\\up0 undoes it") << QByteArray("{\\rtf1 H\\tab{\\up12\\up0 H}}") << 48.0 << 0.0;
     }
-    void defaultTabStops()
+    void textIsPlacedAsWritten()
     {
         QFETCH(QByteArray, rtf);
         QTextDocument document;
         RtfReader::read(rtf, document);
-        document.setTextWidth(1000);
-        document.documentLayout()->documentSize();
-        QTEST(document.firstBlock().layout()->lineAt(0).cursorToX(4), "x");
-    }
-
-    // \up and \dn move text by half points without shrinking it, as drawn.
-    void raisedTextIsDrawnHigher_data()
-    {
-        QTest::addColumn<QByteArray>("raised");
-        QTest::addColumn<double>("points");
-        QTest::newRow("\\up in half points") << QByteArray("\\up12") << 6.0;
-        QTest::newRow("\\up alone") << QByteArray("\\up") << 3.0;
-        QTest::newRow("\\dn") << QByteArray("\\dn8") << -4.0;
-        QTest::newRow("\\up0 undoes it") << QByteArray("\\up12\\up0") << 0.0;
-    }
-    void raisedTextIsDrawnHigher()
-    {
-        QFETCH(QByteArray, raised);
-        QTextDocument document;
-        RtfReader::read("{\\rtf1 H{" + raised + " H}H}", document);
         document.setDocumentMargin(40);
-        QImage page(200, 150, QImage::Format_RGB32);
+        QImage page(300, 150, QImage::Format_RGB32);
         page.fill(Qt::white);
         QPainter painter(&page);
         document.drawContents(&painter);
@@ -458,10 +434,13 @@ private slots:
             }
             return -1;
         };
-        QFETCH(double, points);
-        const double pixels = points * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72;
-        QVERIFY2(qAbs(inkTop(0) - inkTop(1) - pixels) <= 1,
-                 qPrintable(QString::number(inkTop(0) - inkTop(1))));
+        const int last = document.firstBlock().length() - 2;
+        QTEST(line.cursorToX(last), "x");
+        QFETCH(double, raised);
+        const int drawnHigher = inkTop(0) - inkTop(last);
+        QVERIFY2(qAbs(drawnHigher - raised * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72) <=
+                     1,
+                 qPrintable(QString::number(drawnHigher)));
     }
 
     // Documents written by other programs: every one is read, its text recovered and nothing unshowable kept.
