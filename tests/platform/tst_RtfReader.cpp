@@ -1,12 +1,20 @@
+// Tests of the RTF reader: the text, formatting and tables it recovers from documents, sound, damaged
+// and written by other programs.
+
 #include "platform/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QPainter>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 #include <QtTest>
 
 using namespace brimley;
@@ -52,6 +60,8 @@ QString describe(const QTextCharFormat& format)
         parts << "underline";
     if (format.fontStrikeOut())
         parts << "strike";
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        parts << "super";
     parts << QString::number(format.fontPointSize()) + "pt";
     const QStringList families = format.fontFamilies().toStringList();
     if (!families.isEmpty())
@@ -83,6 +93,28 @@ QString describe(const QTextBlockFormat& format)
     if (!tabs.isEmpty())
         parts << "tabs " + tabs.join(',');
     return parts.join(' ');
+}
+
+// The text of a frame's blocks and tables, empty blocks left out: a table is "[a|b/c|d]", its rows
+// separated by '/' and their cells by '|'.
+QString outline(QTextFrame::iterator it)
+{
+    QStringList parts;
+    for (; !it.atEnd(); ++it) {
+        if (const auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
+            QStringList rows;
+            for (int row = 0; row < table->rows(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < table->columns(); ++column)
+                    cells << outline(table->cellAt(row, column).begin());
+                rows << cells.join('|');
+            }
+            parts << '[' + rows.join('/') + ']';
+        } else if (!it.currentBlock().text().isEmpty()) {
+            parts << it.currentBlock().text();
+        }
+    }
+    return parts.join('\n');
 }
 
 // Characters that must never reach the document from a file, however damaged.
@@ -152,16 +184,15 @@ private slots:
             << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e47}{\\pict\\bin4 }{\\}}b}") << "ab";
         QTest::newRow("ignorable destinations, unknown groups")
             << QByteArray("{\\rtf1 a{\\*\\foo bar{baz}}b{\\foo c}}") << "abc";
-        QTest::newRow("list text") << QByteArray("{\\rtf1{\\pntext\\f0 1.\\tab}Item\\par{\\listtext\\'95\\tab}B}")
+        QTest::newRow("list text") << QByteArray(
+                                          "{\\rtf1{\\pntext\\f0 1.\\tab}Item\\par{\\listtext\\'95\\tab}B}")
                                    << "1.\tItem\n•\tB";
-        QTest::newRow("table cells are separated by tabs")
-            << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A\\cell B\\cell\\row after\\par}")
-            << "A\tB\t\nafter";
         // Damaged files: whatever text there is, and no crash or hang.
         QTest::newRow("an extra closing brace ends the document") << QByteArray("{\\rtf1 {a}}}x}") << "a";
         QTest::newRow("missing closing braces") << QByteArray("{\\rtf1{\\b a{\\i b") << "ab";
         QTest::newRow("\\' with bad hex digits is dropped") << QByteArray("{\\rtf1 x\\'4gy\\'zz}") << "xgyzz";
-        QTest::newRow("binary data beyond the end") << QByteArray("{\\rtf1 a\\bin99999999999999999 bc}") << "a";
+        QTest::newRow("binary data beyond the end")
+            << QByteArray("{\\rtf1 a\\bin99999999999999999 bc}") << "a";
         QTest::newRow("huge parameters saturate")
             << QByteArray("{\\rtf1\\fs99999999999999999999\\li-99999999999999 x}") << "x";
         QTest::newRow("groups nested 300000 deep")
@@ -185,7 +216,8 @@ private slots:
                           "{\\f1\\fcharset0 Arial;}}\\f0\\'c0\\f1\\'c0}")
             << "АÀ";
         QTest::newRow("Japanese, two bytes a character")
-            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0\\'82\\'a2}") << "あい";
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0\\'82\\'a2}")
+            << "あい";
     }
     void codePagesComeFromFontsBeforeTheDocument()
     {
@@ -201,8 +233,10 @@ private slots:
         QTest::addColumn<Status>("status");
         QTest::newRow("empty") << QByteArray() << Status::NotRtf;
         QTest::newRow("plain text") << QByteArray("Help for Brimley") << Status::NotRtf;
-        QTest::newRow("only blanks and a picture") << QByteArray("{\\rtf1 \\par \\tab{\\pict 0a}}") << Status::NoText;
-        QTest::newRow("byte-order mark and blanks first") << QByteArray("\xEF\xBB\xBF \r\n{\\rtf1 hi}") << Status::Read;
+        QTest::newRow("only blanks and a picture")
+            << QByteArray("{\\rtf1 \\par \\tab{\\pict 0a}}") << Status::NoText;
+        QTest::newRow("byte-order mark and blanks first")
+            << QByteArray("\xEF\xBB\xBF \r\n{\\rtf1 hi}") << Status::Read;
     }
     void statusTellsWhatWasRead()
     {
@@ -218,9 +252,11 @@ private slots:
     {
         // Random bytes, and random sequences of the tokens that matter most, after a valid header.
         const QList<QByteArray> tokens =
-            QByteArray("{ } \\ \\' \\'4 \\'e9 \\u \\u-3913 \\u-10179 \\uc2 \\uc0 \\bin3 \\bin-1 \\* \\par \\pard "
-                       "\\plain \\line \\b \\fs99999 \\f1 \\fonttbl \\colortbl \\red ; \\pict \\cell \\row \\tx-5 "
-                       "\\li-99999999999 \\fi text \xff \r\n \\~ \\tab \\v \\fcharset128 \\'82")
+            QByteArray(
+                "{ } \\ \\' \\'4 \\'e9 \\u \\u-3913 \\u-10179 \\uc2 \\uc0 \\bin3 \\bin-1 \\* \\par \\pard "
+                "\\plain \\line \\b \\fs99999 \\f1 \\fonttbl \\colortbl \\red ; \\pict \\cell \\row \\tx-5 "
+                "\\li-99999999999 \\fi text \xff \r\n \\~ \\tab \\v \\fcharset128 \\'82 \\intbl \\itap3 "
+                "\\itap0 \\nestcell \\nestrow \\trowd \\cellx900 \\cellx-5 {\\*\\nesttableprops \\up99999")
                 .split(' ');
         QRandomGenerator random(20240601);
         for (int round = 0; round < 300; ++round) {
@@ -237,19 +273,23 @@ private slots:
 
     void hugeDocumentsAreReadInPart()
     {
-        QByteArray rtf("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red200\\green0\\blue0;}\n");
-        const QByteArray paragraph("\\pard\\sa120 Round {\\b 12}: the {\\i Quizzers} scored \\'e9\\u8212\\'97 "
-                                   "{\\cf1 forty-two} points{\\*\\bkmkstart x}.\\par\n");
+        QByteArray rtf(
+            "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red200\\green0\\blue0;}\n");
+        const QByteArray paragraph(
+            "\\pard\\sa120 Round {\\b 12}: the {\\i Quizzers} scored \\'e9\\u8212\\'97 "
+            "{\\cf1 forty-two} points{\\*\\bkmkstart x}.\\par\n");
         const QByteArray picture = "{\\pict\\pngblip " + QByteArray(4096, 'f') + "}\n";
         while (rtf.size() < 50 * 1024 * 1024)
             rtf += rtf.size() % 7 == 0 ? picture : paragraph;
         QTextDocument document;
         QCOMPARE(RtfReader::read(rtf + "The end.}", document), Status::ReadInPart);
-        QCOMPARE(document.firstBlock().text(), QStringLiteral("Round 12: the Quizzers scored é— forty-two points."));
+        QCOMPARE(document.firstBlock().text(),
+                 QStringLiteral("Round 12: the Quizzers scored é— forty-two points."));
         const qsizetype text = document.characterCount() - document.blockCount(); // less the paragraph ends
         QVERIFY(text >= RtfReader::MaximumTextLength && text < RtfReader::MaximumTextLength + 100);
 
-        QCOMPARE(RtfReader::read("{\\rtf1 x" + repeated("\\par", 1000000) + "}", document), Status::ReadInPart);
+        QCOMPARE(RtfReader::read("{\\rtf1 x" + repeated("\\par", 1000000) + "}", document),
+                 Status::ReadInPart);
         QCOMPARE(document.blockCount(), RtfReader::MaximumParagraphs);
         QByteArray fonts("{\\rtf1{\\fonttbl");
         for (int i = 0; i < 300000; ++i)
@@ -272,11 +312,12 @@ private slots:
             QTest::newRow(name) << rtf << QString(word) << QString(format);
         };
         row("a group scopes its formatting", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "x", "12pt | left");
-        row("inside the group", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "a", "bold italic underline strike 12pt | left");
+        row("inside the group", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "a",
+            "bold italic underline strike 12pt | left");
         row("font size in half points", "{\\rtf1\\fs21 x}", "x", "10.5pt | left");
         row("font from the table", "{\\rtf1" + fonts + "\\f1 x}", "x", "12pt Arial | left");
-        row("\\plain goes back to the default font", "{\\rtf1\\deff0" + fonts + "\\f1\\b\\fs40\\plain x}", "x",
-            "12pt Times New Roman | left");
+        row("\\plain goes back to the default font", "{\\rtf1\\deff0" + fonts + "\\f1\\b\\fs40\\plain x}",
+            "x", "12pt Times New Roman | left");
         row("colours from the table", "{\\rtf1" + colours + "\\cf2\\highlight1 x}", "x",
             "12pt colour #0000ff background #ff0000 | left");
         row("formatting beyond the depth kept is undone",
@@ -286,6 +327,12 @@ private slots:
         row("\\pard resets", "{\\rtf1\\qc\\li720 a\\par\\pard b}", "b", "12pt | left");
         row("tab stops from the left margin", "{\\rtf1\\li720\\tx1440\\tqr\\tx2880 x\\par}", "x",
             "12pt | left li 48 tabs 48,right 144");
+        row("superscript", "{\\rtf1{\\super x}}", "x", "super 12pt | left");
+        row("\\nosupersub ends it", "{\\rtf1\\super\\nosupersub x}", "x", "12pt | left");
+        const QByteArray cells(
+            "{\\rtf1\\trowd\\cellx900\\cellx1800\\pard\\intbl\\qc A\\cell{\\pard\\intbl\\qr 42}\\cell\\row}");
+        row("a cell keeps its paragraph's formatting", cells, "42", "12pt | right");
+        row("and the cell before it its own", cells, "A", "12pt | centre");
     }
     void formatting()
     {
@@ -294,8 +341,106 @@ private slots:
         QTextDocument document;
         RtfReader::read(rtf, document);
         QVERIFY(!document.find(word).isNull());
-        QTEST(describe(find(document, word).charFormat()) + " | " + describe(document.find(word).block().blockFormat()),
+        QTEST(describe(find(document, word).charFormat()) + " | " +
+                  describe(document.find(word).block().blockFormat()),
               "format");
+    }
+
+    void tablesAreBuiltCellByCell_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("outline");
+        QTest::addColumn<QString>("widths"); // of the outermost table's columns, in pixels
+        const auto row = [](const char* name, const QByteArray& rtf, const QString& outline,
+                            const char* widths) {
+            QTest::newRow(name) << "{\\rtf1" + rtf + "}" << outline << QString(widths);
+        };
+        row("rows from \\trowd to \\row, cells ended by \\cell, widths from \\cellx",
+            "\\trowd\\cellx1440\\cellx3600\\pard\\intbl A\\cell B\\cell\\row"
+            "\\trowd\\cellx1440\\cellx3600\\intbl C\\cell D\\cell\\row\\pard after\\par",
+            "[A|B/C|D]\nafter", "96,144");
+        row("widths from the row's left edge, each from the first row that gives it",
+            "\\trowd\\trleft720\\cellx2160\\pard\\intbl A\\cell\\row"
+            "\\trowd\\cellx1000\\cellx3160\\intbl B\\cell C\\cell\\row",
+            "[A|/B|C]", "96,144");
+        row("paragraphs ended before their cell, as some writers end them",
+            "{\\trowd\\cellx1440{{\\pard\\intbl A\\par}\\cell}"
+            "{{\\pard\\intbl B\\par\\pard\\intbl C\\par}\\cell}\\intbl\\row}",
+            "[A|B\nC]", "96,auto");
+        row("a table nested in a cell, its row defined at its end",
+            "\\trowd\\cellx4500\\pard\\intbl\\itap2 X\\nestcell Y\\nestcell"
+            "{\\*\\nesttableprops\\trowd\\cellx900\\cellx1800\\nestrow}{\\nonesttables X Y\\par}"
+            "\\pard\\intbl\\itap1 Z\\cell\\row",
+            "[[X|Y]\nZ]", "300");
+        row("levels skipped in the nesting are filled in",
+            "\\trowd\\cellx4500\\pard\\intbl P\\par\\pard\\intbl\\itap3 Q\\nestcell"
+            "{\\*\\nesttableprops\\trowd\\cellx1500\\nestrow}\\pard\\intbl\\itap1 S\\cell\\row",
+            "[P\n[[Q]]\nS]", "300");
+        row("nesting held to three tables", "\\intbl\\itap99 deep\\par", "[[[deep]]]", "");
+        row("a row held to 64 cells, the last taking the rest", "\\pard\\intbl " + repeated("c\\cell ", 66),
+            "[" + QString("c|").repeated(63) + "c\nc\nc]", "");
+        row("cells and rows without their ends keep their text", "\\pard\\intbl A\\cell B", "[A|B]", "");
+    }
+    void tablesAreBuiltCellByCell()
+    {
+        QFETCH(QByteArray, rtf);
+        QTextDocument document;
+        RtfReader::read(rtf, document);
+        QTEST(outline(document.rootFrame()->begin()), "outline");
+        QStringList widths;
+        if (const auto* table = qobject_cast<QTextTable*>(document.rootFrame()->childFrames().value(0))) {
+            for (const QTextLength& width : table->format().columnWidthConstraints())
+                widths << (width.type() == QTextLength::FixedLength ? QString::number(width.rawValue())
+                                                                    : "auto");
+        }
+        QTEST(widths.join(','), "widths");
+    }
+
+    // Where the last character is drawn: how far from the line's start, after tabs (default tab stops
+    // every \deftab, half an inch without one), and how many points above the first character.
+    void textIsPlacedAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<qreal>("x");
+        QTest::addColumn<double>("raised");
+        QTest::newRow("tab stops every half inch") << QByteArray("{\\rtf1 H\\tab H\\tab H}") << 96.0 << 0.0;
+        QTest::newRow("\\deftab") << QByteArray("{\\rtf1\\deftab360 H\\tab H\\tab H}") << 48.0 << 0.0;
+        QTest::newRow("after the paragraph's own tab stops")
+            << QByteArray("{\\rtf1\\deftab360\\tx1440 H\\tab H\\tab H}") << 120.0 << 0.0;
+        QTest::newRow("\\up in half points") << QByteArray("{\\rtf1 H\\tab{\\up12 H}}") << 48.0 << 6.0;
+        QTest::newRow("\\up alone") << QByteArray("{\\rtf1 H\\tab{\\up H}}") << 48.0 << 3.0;
+        QTest::newRow("\\dn") << QByteArray("{\\rtf1 H\\tab{\\dn8 H}}") << 48.0 << -4.0;
+        QTest::newRow("\\up0 undoes it") << QByteArray("{\\rtf1 H\\tab{\\up12\\up0 H}}") << 48.0 << 0.0;
+    }
+    void textIsPlacedAsWritten()
+    {
+        QFETCH(QByteArray, rtf);
+        QTextDocument document;
+        RtfReader::read(rtf, document);
+        document.setDocumentMargin(40);
+        QImage page(300, 150, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        document.drawContents(&painter);
+        painter.end();
+        const QTextLine line = document.firstBlock().layout()->lineAt(0);
+        const auto inkTop = [&](int character) {
+            for (int y = 0; y < page.height(); ++y) {
+                for (auto x = int(40 + line.cursorToX(character)); x < 40 + line.cursorToX(character + 1);
+                     ++x) {
+                    if (qGray(page.pixel(x, y)) < 128)
+                        return y;
+                }
+            }
+            return -1;
+        };
+        const int last = document.firstBlock().length() - 2;
+        QTEST(line.cursorToX(last), "x");
+        QFETCH(double, raised);
+        const int drawnHigher = inkTop(0) - inkTop(last);
+        QVERIFY2(qAbs(drawnHigher - raised * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72) <=
+                     1,
+                 qPrintable(QString::number(drawnHigher)));
     }
 
     // Documents written by other programs: every one is read, its text recovered and nothing unshowable kept.
@@ -310,14 +455,15 @@ private slots:
             {"list_legacy.rtf", {{"1.\tA\nNumbered\nList", "•\tA\nBulleted\nList"}, {"·"}}},
             {"unicode.rtf", {{"“hi”‘hi’", "αä"}, {"?"}}},
             {"writer.rtf",
-             {{"Pandoc Test Suite", "o umlaut: ö", "Left brace: {", "Backslash: \\\n", "hard line break\u2028here."},
+             {{"Pandoc Test Suite", "o umlaut: ö", "Left brace: {", "Backslash: \\\n",
+               "hard line break\u2028here."},
               {"\\par", "\\u8217", "fldinst"}}},
         };
         const QDir folder(QStringLiteral(BRIMLEY_CORPUS_DIR "/rtf"));
         const QStringList files = folder.entryList({"*.rtf"}, QDir::Files, QDir::Name);
         for (const QString& file : files)
-            QTest::newRow(qPrintable(file)) << folder.filePath(file) << expected.value(file).first
-                                            << expected.value(file).second;
+            QTest::newRow(qPrintable(file))
+                << folder.filePath(file) << expected.value(file).first << expected.value(file).second;
         if (files.isEmpty())
             QTest::newRow("no corpus") << QString() << QStringList() << QStringList();
     }
@@ -343,7 +489,8 @@ private slots:
     void theShippedHelpDocumentIsAManual()
     {
         QTextDocument document;
-        QCOMPARE(RtfReader::readFile(QStringLiteral(BRIMLEY_SOURCE_DIR "/resources/brimleyhelpfile.rtf"), document),
+        QCOMPARE(RtfReader::readFile(QStringLiteral(BRIMLEY_SOURCE_DIR "/resources/brimleyhelpfile.rtf"),
+                                     document),
                  Status::Read);
         const QString text = paragraphs(document);
         QVERIFY(!text.contains(QRegularExpression("\\\\[a-z]|[{}]")));
@@ -359,8 +506,9 @@ private slots:
             for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
                 boldRuns += fragment.fragment().charFormat().fontWeight() >= QFont::Bold ? 1 : 0;
         }
-        for (const char* heading : {"Starting Brimley", "The Options window", "The team list", "Scoreboard files",
-                                    "Typing scores", "Full screen, undo and blackout", "The NumLock modes"})
+        for (const char* heading :
+             {"Starting Brimley", "The Options window", "The team list", "Scoreboard files", "Typing scores",
+              "Full screen, undo and blackout", "The NumLock modes"})
             QVERIFY2(headings.contains(QLatin1String(heading)), heading);
         QVERIFY(boldRuns > 50 && bullets > 30);
         QCOMPARE(find(document, QStringLiteral("Brimley turns")).charFormat().fontPointSize(), 10.5);

@@ -1,20 +1,16 @@
-#include "platform/RtfCodePages.h"
+// Decoding the 8-bit and multi-byte code pages of RTF text.
+
+#include "platform/rtf/RtfCodePages.h"
+
+#include "platform/Windows1252.h"
 
 #include <QList>
 #include <QStringDecoder>
 
-namespace brimley {
+namespace brimley::rtf {
 namespace {
 
 constexpr char16_t Replacement = 0xFFFD;
-
-// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; five of those bytes are unassigned.
-constexpr char16_t Windows1252High[32] = {
-    0x20AC,      Replacement, 0x201A, 0x0192, 0x201E, 0x2026,      0x2020, 0x2021,
-    0x02C6,      0x2030,      0x0160, 0x2039, 0x0152, Replacement, 0x017D, Replacement,
-    Replacement, 0x2018,      0x2019, 0x201C, 0x201D, 0x2022,      0x2013, 0x2014,
-    0x02DC,      0x2122,      0x0161, 0x203A, 0x0153, Replacement, 0x017E, 0x0178,
-};
 
 // The Symbol font, 0x20 to 0x7F and 0xA0 to 0xFF; bytes not listed are shown as they are.
 constexpr char16_t SymbolLow[96] = {
@@ -187,9 +183,7 @@ const RtfTextDecoder::CodePage& RtfTextDecoder::codePage(int number)
 
     CodePage page;
     for (int byte = 0; byte < 256; ++byte)
-        page.table[static_cast<std::size_t>(byte)] = static_cast<char16_t>(byte);
-    for (int byte = 0x80; byte < 0xA0; ++byte)
-        page.table[static_cast<std::size_t>(byte)] = Windows1252High[byte - 0x80];
+        page.table[static_cast<std::size_t>(byte)] = Windows1252::character(static_cast<unsigned char>(byte));
 
     if (number == RtfCodePage::Symbol || number == RtfCodePage::Wingdings) {
         for (int byte = 0; byte < 256; ++byte)
@@ -238,4 +232,4 @@ void RtfTextDecoder::decode(int number, const QByteArray& bytes, QString& text)
         *out++ = QChar(page.table[static_cast<unsigned char>(byte)]);
 }
 
-} // namespace brimley
+} // namespace brimley::rtf

@@ -4,6 +4,7 @@
 // (\ansicpg, Windows-1252 when absent) and, through each font's character set (\fcharset), one per font,
 // which takes precedence. Windows-1252 and the two symbol fonts are built in; every other code page is
 // decoded by the system's converters where they know it, and as Windows-1252 where they do not.
+// Control characters that a code page yields are left for the document builder to drop.
 
 #include <QByteArray>
 #include <QString>
@@ -11,7 +12,7 @@
 #include <array>
 #include <unordered_map>
 
-namespace brimley {
+namespace brimley::rtf {
 
 namespace RtfCodePage {
 
@@ -55,4 +56,4 @@ private:
     std::unordered_map<int, CodePage> codePages;
 };
 
-} // namespace brimley
+} // namespace brimley::rtf
