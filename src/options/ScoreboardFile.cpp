@@ -1,6 +1,7 @@
 #include "options/ScoreboardFile.h"
 
 #include "app/Numbers.h"
+#include "platform/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,26 +29,6 @@ const QString LineEnd = QStringLiteral("\r\n");
 // Even 32767 teams with long picture paths stay far below this; anything larger is not a scoreboard
 // file, and reading it whole could exhaust memory.
 constexpr qint64 MaximumFileSize = 64 * 1024 * 1024;
-
-// Windows-1252 bytes 0x80 to 0x9F. The five undefined bytes map to the control character of the same
-// number, as Windows itself does, so that no byte is ever lost.
-constexpr char16_t Bytes80To9F[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
-};
-
-std::optional<char> windows1252Byte(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (int i = 0; i < 32; ++i) {
-        if (Bytes80To9F[i] == c)
-            return static_cast<char>(0x80 + i);
-    }
-    return std::nullopt;
-}
 
 // ---- Writing --------------------------------------------------------------------------------------
 
@@ -328,7 +309,7 @@ QString openOrdinaryFile(QFile& file, const QString& path)
 QString decodeFile(const QByteArray& bytes)
 {
     if (!looksLikeUtf8(bytes))
-        return fromWindows1252(bytes);
+        return Windows1252::decode(bytes);
     QString text = QString::fromUtf8(bytes);
     // Text editors often begin a UTF-8 file with a byte-order mark; it is not part of the first key.
     if (text.startsWith(QChar(0xFEFF)))
@@ -345,8 +326,8 @@ QByteArray fileBytes(const Settings& settings)
     const QString text = fileText(settings);
     // Windows-1252 whenever it holds everything and reads back as itself, so existing files stay byte
     // for byte the same; otherwise the whole file in UTF-8, without a byte-order mark.
-    if (isWindows1252(text)) {
-        QByteArray bytes = toWindows1252(text);
+    if (Windows1252::isRepresentable(text)) {
+        QByteArray bytes = Windows1252::encode(text);
         if (!looksLikeUtf8(bytes))
             return bytes;
     }
@@ -473,35 +454,6 @@ OpenResult OpenFile(const QString& path, Settings& settings, OptionsWindowState&
 }
 
 // ---- Text encoding ----------------------------------------------------------------------------------
-
-bool isWindows1252(const QString& text)
-{
-    for (const QChar c : text) {
-        if (!windows1252Byte(c.unicode()))
-            return false;
-    }
-    return true;
-}
-
-QByteArray toWindows1252(const QString& text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text)
-        bytes.append(windows1252Byte(c.unicode()).value_or('?'));
-    return bytes;
-}
-
-QString fromWindows1252(const QByteArray& bytes)
-{
-    QString text;
-    text.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        text.append(b >= 0x80 && b < 0xA0 ? QChar(Bytes80To9F[b - 0x80]) : QChar(b));
-    }
-    return text;
-}
 
 bool looksLikeUtf8(const QByteArray& bytes)
 {

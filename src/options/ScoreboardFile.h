@@ -88,14 +88,6 @@ inline OpenResult OpenFile(const QString& path)
 
 // ---- Text encoding ----------------------------------------------------------------------------------
 
-// Windows-1252 with a table of our own, so that every platform gives the same bytes. The five bytes that
-// Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) decode to the control characters of the
-// same number and encode back to those bytes, so any byte sequence survives a decode and encode.
-bool isWindows1252(const QString& text);
-// Characters that Windows-1252 cannot represent become '?'; callers check isWindows1252 first.
-QByteArray toWindows1252(const QString& text);
-QString fromWindows1252(const QByteArray& bytes);
-
 // Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF)
 // containing at least one multi-byte sequence: such a file is read as UTF-8, any other as Windows-1252.
 bool looksLikeUtf8(const QByteArray& bytes);

@@ -193,19 +193,6 @@ private slots:
         QCOMPARE(readBytes("---Team Data---\r\nA\x1b\x1b" "1\r\n", small), 0);
     }
 
-    void windows1252HasItsOwnTableAndKeepsEveryByte()
-    {
-        QByteArray all;
-        for (int b = 0; b < 256; ++b)
-            all.append(char(b));
-        const QString text = fromWindows1252(all);
-        QCOMPARE(text.mid(0x80, 32),
-                 QString::fromUtf8(u8"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008dŽ\u008f\u0090‘’“”•–—˜™š›œ\u009džŸ"));
-        QCOMPARE(toWindows1252(text), all);
-        QVERIFY(!isWindows1252(QStringLiteral("\u0080")));
-        QVERIFY(!isWindows1252(QStringLiteral("\u0100")));
-    }
-
     void utf8IsRecognisedOnlyWhenWellFormedAndMultiByte_data()
     {
         QTest::addColumn<QByteArray>("bytes");
