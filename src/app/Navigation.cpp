@@ -3,13 +3,17 @@
 #include "app/frmHelp.h"
 #include "app/frmSplash.h"
 #include "options/FileCommands.h"
+#include "console/frmConsole.h"
 #include "options/frmOptions.h"
+#include "scoreboard/AudienceScreen.h"
 #include "scoreboard/frmScoreboard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -55,6 +59,55 @@ protected:
     }
 };
 
+template <typename Window> Window* shownWindow()
+{
+    return Window::exists() && Window::instance()->isVisible() ? Window::instance() : nullptr;
+}
+
+// The screen the operator works on: that of the options window or the console when one is open, else
+// one that does not show the scoreboard, else the primary screen.
+QScreen* operatorScreen()
+{
+    if (const frmOptions* options = shownWindow<frmOptions>())
+        return options->screen();
+    if (const frmConsole* console = shownWindow<frmConsole>())
+        return console->screen();
+    const QScreen* board = frmScoreboard::exists() ? frmScoreboard::instance()->screen() : nullptr;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != board)
+            return screen;
+    }
+    return QGuiApplication::primaryScreen();
+}
+
+// While the console is up, the windows the operator calls up open on the operator's screen, never over
+// the audience's board.
+void keepOnOperatorScreen(QWidget* window)
+{
+    if (!shownWindow<frmConsole>())
+        return;
+    QScreen* screen = frmConsole::instance()->screen();
+    if (!screen || window->screen() == screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+// Screens come and go (a projector plugged in or out) while the scoreboard is up.
+void watchScreens()
+{
+    static bool watching = false;
+    if (watching)
+        return;
+    watching = true;
+    QObject::connect(qApp, &QGuiApplication::screenAdded, qApp, [] { placeScoreboard(); });
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, qApp, [] {
+        // After Qt has moved the windows of the screen that went.
+        QMetaObject::invokeMethod(qApp, [] { placeScoreboard(); }, Qt::QueuedConnection);
+    });
+}
+
 } // namespace
 
 void start(const QString& fileToOpen)
@@ -91,6 +144,7 @@ void showHelp()
         return;
     // Created and loaded only when it is not open; an open window is merely brought to the front.
     frmHelp* help = frmHelp::instance();
+    keepOnOperatorScreen(help);
     if (help->isMinimized())
         help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
     help->show();
@@ -103,6 +157,7 @@ void showOptions()
     if (Testing::intercepted(Testing::Window::Options))
         return;
     frmOptions* window = frmOptions::instance();
+    keepOnOperatorScreen(window);
     window->show();
     window->raise();
     window->activateWindow();
@@ -110,11 +165,62 @@ void showOptions()
 
 void showScoreboard()
 {
+    watchScreens();
     frmScoreboard* scoreboard = frmScoreboard::instance();
+    // With a screen for the audience, the board goes there and the operator gets the console; on a
+    // single screen the scoreboard is shown as it always was.
+    if (QScreen* audience = AudienceScreen::forOperatorOn(operatorScreen())) {
+        scoreboard->showFullScreenOn(audience);
+        scoreboard->UpdateForm();
+        showConsole();
+        return;
+    }
     scoreboard->show();
     scoreboard->raise();
     scoreboard->activateWindow();
     scoreboard->UpdateForm();
+}
+
+void showConsole()
+{
+    if (Testing::intercepted(Testing::Window::Console))
+        return;
+    const bool opening = !shownWindow<frmConsole>();
+    frmConsole* console = frmConsole::instance();
+    if (opening) {
+        QScreen* screen = operatorScreen();
+        QRect frame(QPoint(), console->sizeHint().expandedTo({760, 480}));
+        frame.moveCenter(screen->availableGeometry().center());
+        console->setGeometry(frame);
+    }
+    if (frmScoreboard::exists())
+        console->attach(frmScoreboard::instance());
+    console->show();
+    console->raise();
+    console->activateWindow();
+}
+
+void placeScoreboard()
+{
+    frmScoreboard* scoreboard = shownWindow<frmScoreboard>();
+    if (!scoreboard)
+        return;
+    if (QScreen* audience = AudienceScreen::forOperatorOn(operatorScreen())) {
+        scoreboard->showFullScreenOn(audience);
+        return;
+    }
+    // One screen left: the board stays where it is if it is on it, else it comes to that screen.
+    const QRect board = scoreboard->frameGeometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry().intersects(board))
+            return;
+    }
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        if (scoreboard->isFullScreen())
+            scoreboard->showFullScreenOn(primary);
+        else
+            scoreboard->move(primary->availableGeometry().topLeft());
+    }
 }
 
 void endProgram()

@@ -27,8 +27,18 @@ void showHelp();
 // The options window; showing it while it is open only brings it to the front.
 void showOptions();
 
-// The scoreboard, shown, brought to the front and rebuilt from the model.
+// The scoreboard, shown, brought to the front and rebuilt from the model. On a desktop of two or more
+// screens it goes full screen on the audience screen, and the operator's console opens on the
+// operator's screen.
 void showScoreboard();
+
+// The operator's console, on the operator's screen; showing it while it is open only brings it to the
+// front.
+void showConsole();
+
+// Puts a shown scoreboard where it belongs after the audience screen was chosen again, or a screen
+// came or went: full screen on the audience screen, and never off every screen.
+void placeScoreboard();
 
 // Ends the program at once, closing no window and asking nothing (File, Exit has asked already).
 void endProgram();
@@ -36,9 +46,10 @@ void endProgram();
 namespace Testing {
 
 // What tests can intercept: the windows shown, and the end of the program.
-enum class Window { Help, Options, EndOfProgram };
+enum class Window { Help, Options, Console, EndOfProgram };
 
-// While an observer is set, showHelp, showOptions and endProgram tell it what they were asked for and
+// While an observer is set, showHelp, showOptions, showConsole and endProgram tell it what they were
+// asked for and
 // do nothing, so that tests of the keys and commands that open windows (or end the program) need
 // none. An empty function restores them.
 void interceptShowing(std::function<void(Window)> observer);

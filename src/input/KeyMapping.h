@@ -33,6 +33,7 @@ enum VirtualKey : std::int16_t {
     VK_DECIMAL = 110,
     VK_F1 = 112,
     VK_F2 = 113,
+    VK_F3 = 114,
     VK_F11 = 122,
     VK_NUMLOCK = 144,
     VK_OEM_PLUS = 187,

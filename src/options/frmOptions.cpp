@@ -5,6 +5,7 @@
 #include "app/Numbers.h"
 #include "led/NumberLED.h"
 #include "options/FileCommands.h"
+#include "options/ViewMenu.h"
 #include "platform/Dialogs.h"
 #include "platform/FrameBox.h"
 #include "platform/ImageBox.h"
@@ -107,6 +108,7 @@ void frmOptions::createMenu()
 
     mnuHelp = menuBar()->addAction(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    ViewMenu::add(*this, mnuHelp);
 }
 
 void frmOptions::createSettingsControls()

@@ -52,6 +52,7 @@ QImage builtInTeamIcon()
 void copyDisplayProperties(const NumberLED& from, NumberLED& to)
 {
     to.setLayoutProperties(from.layoutProperties());
+    to.setShowsFocus(from.ShowsFocus());
     to.setLitColor(from.LitColor());
     to.setLedBackColor(from.LedBackColor());
     to.setCaption(from.Caption());
@@ -196,6 +197,7 @@ void frmScoreboard::UpdateForm()
         P3PositionTeamData();
     }
     picDrawingArea->setUpdatesEnabled(true);
+    emit shownChanged();
 }
 
 void frmScoreboard::P1CreateDestroy()
@@ -342,7 +344,7 @@ void frmScoreboard::changeEvent(QEvent* event)
     // Restoring a minimized window rebuilds it, even when its size did not change.
     if (WindowEvents::restoredFromMinimized(this, event))
         applyResizeRule();
-    if (event->type() == QEvent::WindowStateChange) {
+    if (event->type() == QEvent::WindowStateChange && !operatedFromConsole) {
         // The pointer hides only over a full-screen scoreboard, and comes back when it is left.
         if (isFullScreen()) {
             pointerTimer->start();
@@ -351,6 +353,8 @@ void frmScoreboard::changeEvent(QEvent* event)
             unsetCursor();
         }
     }
+    if (event->type() == QEvent::WindowStateChange)
+        emit shownChanged();
 }
 
 } // namespace brimley

@@ -24,6 +24,7 @@
 
 class QKeyEvent;
 class QLabel;
+class QScreen;
 class QTimer;
 
 namespace brimley {
@@ -88,6 +89,19 @@ public:
     // Over a full-screen scoreboard the pointer is hidden once it has rested this long.
     static constexpr int PointerRestTime = 2000; // ms
 
+    // ---- What the operator's console drives ----
+    // A key typed for cell k, as if typed on its score display.
+    void typeOnDisplay(int cell, const QKeyEvent& event);
+    bool isBlackedOut() const;
+    // Full screen on the given screen, leaving the screen it was on.
+    void showFullScreenOn(QScreen* screen);
+    // While the operator works from the console, the audience sees no focus mark and no pointer.
+    void setOperatedFromConsole(bool fromConsole);
+
+signals:
+    // What the audience sees may have changed: a rebuild, a score, blackout or full screen.
+    void shownChanged();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -103,12 +117,12 @@ private:
     void destroyCell(int n);
     void readKeysOf(QWidget* control);
     void keyTyped(KeyTarget target, int index, const QKeyEvent& event);
-    void typeOnDisplay(int index, int KeyCode);
+    void typeOnCell(int index, int KeyCode);
     void projectorKey(int KeyCode, int Shift, bool repeated);
     // Every display that shows the team shows its new score.
     void showScore(TeamId team, const QString& caption);
     void pointerMoved();
-    void enterFullScreen();
+    void enterFullScreen(QScreen* screen);
     void applyResizeRule();
     bool drawingAreaUsable() const;
 
@@ -120,6 +134,7 @@ private:
     int totalObjs = 0;
     GridLayout grid;
     QTimer* pointerTimer = nullptr;
+    bool operatedFromConsole = false;
     // Where the window was before the program itself made it full screen, where no window manager does.
     QRect geometryBeforeFullScreen;
 };

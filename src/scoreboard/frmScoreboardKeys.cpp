@@ -68,7 +68,7 @@ void frmScoreboard::keyTyped(KeyTarget target, int index, const QKeyEvent& event
     }
     AllKeyCode(KeyCode);
     if (target == KeyTarget::ScoreDisplay)
-        typeOnDisplay(index, KeyCode);
+        typeOnCell(index, KeyCode);
     projectorKey(KeyCode, Shift, event.isAutoRepeat());
 }
 
@@ -78,6 +78,8 @@ void frmScoreboard::AllKeyCode(int KeyCode)
         Navigation::showHelp();
     else if (KeyCode == KeyMapping::VK_F2)
         Navigation::showOptions();
+    else if (KeyCode == KeyMapping::VK_F3)
+        Navigation::showConsole();
 }
 
 void frmScoreboard::AllKeyUp(int KeyCode, int /*Shift*/)
@@ -91,7 +93,12 @@ void frmScoreboard::UpdateNumLock()
     modGrabKeys::ApplyNumLockForce(model().NumLockForce);
 }
 
-void frmScoreboard::typeOnDisplay(int index, int KeyCode)
+void frmScoreboard::typeOnDisplay(int cell, const QKeyEvent& event)
+{
+    keyTyped(KeyTarget::ScoreDisplay, cell, event);
+}
+
+void frmScoreboard::typeOnCell(int index, int KeyCode)
 {
     // F1 and F2 may have opened a window and the cell may be gone by now; the display must still exist.
     if (index < 1 || index >= cellArray.size())
@@ -142,19 +149,58 @@ void frmScoreboard::ToggleFullScreen()
     if (isFullScreen())
         LeaveFullScreen();
     else
-        enterFullScreen();
+        enterFullScreen(screen());
 }
 
-void frmScoreboard::enterFullScreen()
+void frmScoreboard::enterFullScreen(QScreen* on)
 {
     // The window manager puts a full-screen window on the screen the window is on; the resize that
     // follows rebuilds the scoreboard at the new size. Where no window manager does it, the window
     // covers its screen itself, before it takes the state: sizing a full-screen window would end it.
-    if (!WindowManager::makesWindowsFullScreen() && screen()) {
-        geometryBeforeFullScreen = geometry();
-        setGeometry(screen()->geometry());
+    if (!WindowManager::makesWindowsFullScreen() && on) {
+        if (!isFullScreen())
+            geometryBeforeFullScreen = geometry();
+        setGeometry(on->geometry());
     }
     setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void frmScoreboard::showFullScreenOn(QScreen* target)
+{
+    if (!target)
+        return;
+    if (isFullScreen() && screen() == target && (WindowManager::makesWindowsFullScreen() || geometry() == target->geometry()))
+        return;
+    LeaveFullScreen();
+    // Onto the screen first, at the size it had, and full screen there.
+    const QRect area = target->geometry();
+    const QSize size = this->size().boundedTo(area.size());
+    setGeometry(QRect(area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size));
+    if (!isVisible())
+        show();
+    if (QWindow* handle = windowHandle())
+        handle->setScreen(target);
+    enterFullScreen(target);
+}
+
+bool frmScoreboard::isBlackedOut() const
+{
+    return picBlackout->isVisible();
+}
+
+void frmScoreboard::setOperatedFromConsole(bool fromConsole)
+{
+    operatedFromConsole = fromConsole;
+    for (const Cell& cell : cellArray)
+        cell.nledScore->setShowsFocus(!fromConsole);
+    if (fromConsole) {
+        pointerTimer->stop();
+        setCursor(Qt::BlankCursor);
+    } else {
+        unsetCursor();
+        if (isFullScreen())
+            pointerTimer->start();
+    }
 }
 
 void frmScoreboard::LeaveFullScreen()
@@ -174,6 +220,7 @@ void frmScoreboard::showScore(TeamId team, const QString& caption)
         if (cellArray[k].team == team)
             cellArray[k].nledScore->setCaption(caption);
     }
+    emit shownChanged();
 }
 
 bool frmScoreboard::UndoScoreChange()
@@ -192,10 +239,13 @@ void frmScoreboard::ToggleBlackout()
     picBlackout->setGeometry(rect());
     picBlackout->raise();
     picBlackout->setVisible(!picBlackout->isVisible());
+    emit shownChanged();
 }
 
 void frmScoreboard::pointerMoved()
 {
+    if (operatedFromConsole)
+        return;
     unsetCursor();
     if (isFullScreen())
         pointerTimer->start();

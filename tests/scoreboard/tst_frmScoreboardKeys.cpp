@@ -115,7 +115,7 @@ private slots:
             QList<QWidget*>{window.get(), window->drawingArea(), window->cells()[2].picTeam, display(2)}[control];
         for (Qt::Key key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3})
             QTest::keyClick(target, key);
-        QCOMPARE(opened, (QList<Window>{Window::Help, Window::Options})); // one request per key-down
+        QCOMPARE(opened, (QList<Window>{Window::Help, Window::Options, Window::Console})); // one per key-down
 
         // Releasing NumLock (not pressing it) applies the setting again, on cell controls only.
         model().NumLockForce = NumLockKeepOn;
