@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 # Liberation fonts (metric twins of Arial and Times New Roman).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-image-formats-plugins libx11-dev fonts-liberation)
 # Tests and benchmarks: a private X server, the tools that drive it, Google Benchmark.
-test_packages=(libbenchmark-dev xvfb xauth xdotool x11-utils x11-xkb-utils dpkg-dev file)
+test_packages=(libbenchmark-dev xvfb xauth xdotool x11-utils x11-xkb-utils x11-xserver-utils dpkg-dev file)
 
 install_missing() {
     local missing=()

@@ -8,8 +8,8 @@
 #include "options/frmOptions.h"
 #include "platform/OptionButton.h"
 #include "scoreboard/frmScoreboard.h"
-#include "support/LedReader.h"
-#include "support/XDoTool.h"
+#include "support/BoardReading.h"
+#include "support/RunningProgram.h"
 
 #include <QLayout>
 #include <QLineEdit>
@@ -25,7 +25,7 @@ using namespace brimley;
 
 namespace {
 
-constexpr int Patience = 30000; // ms; generous, for slow machines and sanitizer builds
+constexpr int Patience = RunningProgram::Patience;
 
 // The file as the quiz host saves it: the default settings but the names below the scores, and three
 // shown teams without pictures (name, ESC, picture path, ESC, shown).
@@ -45,35 +45,11 @@ QByteArray contentOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool xdo(const QStringList& arguments) { return XDoTool::run(arguments).has_value(); }
-bool focus(const QString& window) { return xdo({"windowfocus", "--sync", window}); }
-bool type(const QString& text) { return xdo({"type", "--delay", "30", text}); }
-bool click(const QString& window, QPoint at)
-{
-    return xdo({"mousemove", "--sync", "--window", window, QString::number(at.x()), QString::number(at.y()),
-                "click", "1"});
-}
-
-// The X windows on the screen with exactly this title.
-QStringList windowsTitled(const QString& title)
-{
-    const auto found = XDoTool::run(
-        {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"}, false);
-    return found && !found->isEmpty() ? found->split(u'\n') : QStringList();
-}
-
-template <typename Condition> bool waitFor(Condition done)
-{
-    for (QDeadlineTimer deadline(Patience); !done(); QTest::qWait(50))
-        if (deadline.hasExpired())
-            return false;
-    return true;
-}
-
-bool gone(const QString& title, const QString& window)
-{
-    return waitFor([&] { return !windowsTitled(title).contains(window); });
-}
+bool focus(const QString& window) { return RunningProgram::focus(window); }
+bool type(const QString& text) { return RunningProgram::type(text); }
+bool click(const QString& window, QPoint at) { return RunningProgram::click(window, at); }
+bool gone(const QString& title, const QString& window) { return RunningProgram::gone(title, window); }
+template <typename Condition> bool waitFor(Condition done) { return RunningProgram::waitFor(done); }
 
 } // namespace
 
@@ -82,35 +58,13 @@ class tst_QuizHostEndToEnd : public QObject
     Q_OBJECT
 
 private:
-    QProcess program;
-    QTemporaryDir home;
+    RunningProgram brimley;
     std::unique_ptr<frmOptions> options; // where the options window has its controls
     QList<QRect> displays;               // where the scoreboard's displays stand, cell by cell
 
-    // A window with this title other than `besides`; empty when none appears.
     QString waitForWindow(const QString& title, const QString& besides = {})
     {
-        QStringList found;
-        waitFor([&] {
-            (found = windowsTitled(title)).removeAll(besides);
-            return !found.isEmpty() || program.state() != QProcess::Running;
-        });
-        return found.value(0);
-    }
-    // Starts the program in a home of its own (nothing the file dialogs remember from other runs) and
-    // clicks its splash away; the options window that follows, with this title.
-    QString start(const QStringList& arguments, const QString& optionsTitle)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        program.setProcessEnvironment(environment);
-        program.setWorkingDirectory(home.path());
-        program.start(BRIMLEY_RUNTIME_DIR "/brimley", arguments);
-        program.waitForStarted(Patience);
-        const QString splash = waitForWindow("Brimley");
-        return !splash.isEmpty() && click(splash, QPoint(20, 20)) ? waitForWindow(optionsTitle, splash) : QString();
+        return brimley.waitForWindow(title, besides);
     }
     bool clickControl(const QString& window, const QWidget* control, const QRect& part = {})
     {
@@ -129,35 +83,17 @@ private:
     // From a scoreboard of the program's size showing the same file, built here.
     bool learnDisplays(const QString& scoreboard, const QString& file)
     {
-        const auto geometry = XDoTool::run({"getwindowgeometry", "--shell", scoreboard});
-        if (!geometry || !ScoreboardFile::OpenFile(file))
+        if (!ScoreboardFile::OpenFile(file))
             return false;
-        frmScoreboard layout;
-        layout.setAttribute(Qt::WA_DontShowOnScreen);
-        layout.resize(geometry->section("WIDTH=", 1).section('\n', 0, 0).toInt(),
-                      geometry->section("HEIGHT=", 1).section('\n', 0, 0).toInt());
-        layout.show();
-        layout.UpdateForm();
-        for (const Cell& cell : layout.cells().mid(1))
-            displays << QRect(cell.nledScore->mapTo(&layout, QPoint(0, 0)), cell.nledScore->size());
+        displays = BoardReading::displaysOf(RunningProgram::geometryOf(scoreboard).size());
         return true;
     }
-    QStringList scores(const QString& scoreboard)
-    {
-        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(scoreboard.toULongLong()).toImage();
-        QStringList result;
-        for (const QRect& display : displays) {
-            const auto reading = LedReader::read(shot.copy(display.adjusted(-4, -4, 4, 4)), Qt::red, Qt::black, 2);
-            result << (reading ? reading->value : QStringLiteral("(unreadable)"));
-        }
-        return result;
-    }
+    QStringList scores(const QString& scoreboard) { return BoardReading::scoresOn(scoreboard, displays); }
 
 private slots:
     void initTestCase()
     {
         SKIP_WITHOUT_X_SERVER_AND_XDOTOOL();
-        QVERIFY(home.isValid());
         options = std::make_unique<frmOptions>();
         options->setAttribute(Qt::WA_DontShowOnScreen);
         options->show();
@@ -168,16 +104,13 @@ private slots:
     void cleanupTestCase()
     {
         options.reset();
-        if (program.state() != QProcess::NotRunning) {
-            program.kill();
-            program.waitForFinished(Patience);
-        }
+        brimley.stop();
     }
 
     void aQuizHostsWholePath()
     {
-        const QString quizFile = home.filePath("quiz.brm");
-        const QString window = start({}, "Brimley");
+        const QString quizFile = brimley.homePath("quiz.brm");
+        const QString window = brimley.start({}, "Brimley");
         QVERIFY2(!window.isEmpty(), "the splash did not lead to the options window");
 
         // Three teams, named; the names below the scores. No file is open yet: Save asks for a name.
@@ -256,14 +189,14 @@ private slots:
             QVERIFY2(!exitPrompt.isEmpty(), "File, Exit did not ask to save the changes");
             QVERIFY(focus(exitPrompt) && XDoTool::key({answer}) && gone("Save Changes?", exitPrompt));
         }
-        QVERIFY2(program.waitForFinished(Patience), "File, Exit did not end the program");
-        QCOMPARE(program.exitCode(), 0);
+        QVERIFY2(brimley.program().waitForFinished(Patience), "File, Exit did not end the program");
+        QCOMPARE(brimley.program().exitCode(), 0);
         QCOMPARE(contentOf(quizFile), expectedFile("Night Owls") + "Team\x1b\x1b" "1\r\n");
-        const QByteArray errors = program.readAllStandardError();
-        QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), errors.constData());
+        const QString errors = brimley.stop();
+        QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), qPrintable(errors));
 
         // Started again with the file named, as a file manager starts it (relative to its folder here).
-        QVERIFY2(!start({"quiz.brm"}, "Brimley - " + quizFile).isEmpty(), "the file named did not open");
+        QVERIFY2(!brimley.start({"quiz.brm"}, "Brimley - " + quizFile).isEmpty(), "the file named did not open");
     }
 };
 

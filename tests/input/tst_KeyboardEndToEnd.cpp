@@ -3,7 +3,7 @@
 // audience sees it.
 
 #include "support/LedReader.h"
-#include "support/XDoTool.h"
+#include "support/RunningProgram.h"
 #include "support/XkbProbe.h"
 
 #include <QScreen>
@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int Patience = 20000; // ms; generous, for slow machines and sanitizer builds
+constexpr int Patience = RunningProgram::Patience;
 
 // The scoreboard's colours with the default settings: red digits on black.
 const QColor LitColour(255, 0, 0);
@@ -24,22 +24,8 @@ class tst_KeyboardEndToEnd : public QObject
     Q_OBJECT
 
 private:
-    QProcess program;
+    RunningProgram brimley;
     QString window;
-
-    // Waits for a visible window with this exact title other than `besides` to appear.
-    QString waitForWindow(const QString& title, const QString& besides = {})
-    {
-        QDeadlineTimer deadline(Patience);
-        while (!deadline.hasExpired() && program.state() == QProcess::Running) {
-            const auto found = XDoTool::run({"search", "--onlyvisible", "--name", "^" + title + "$"}, false);
-            for (const QString& shown : found ? found->split(u'\n', Qt::SkipEmptyParts) : QStringList())
-                if (shown != besides)
-                    return shown;
-            QTest::qWait(50);
-        }
-        return {};
-    }
 
     std::optional<LedReader::Reading> readDisplay()
     {
@@ -60,20 +46,10 @@ private slots:
 
         // The operator's way to the scoreboard: a click on the splash window, then Go To Scoreboard
         // (Ctrl+G) on the options window, which asks nothing as nothing has changed.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        program.setProcessEnvironment(environment);
-        program.start(BRIMLEY_RUNTIME_DIR "/brimley", QStringList());
-        QVERIFY(program.waitForStarted(Patience));
-        const QString splash = waitForWindow("Brimley");
-        QVERIFY(!splash.isEmpty() &&
-                XDoTool::run({"mousemove", "--sync", "--window", splash, "20", "20", "click", "1"}));
-        const QString options = waitForWindow("Brimley", splash);
-        QVERIFY(!options.isEmpty() && XDoTool::run({"windowfocus", "--sync", options}) &&
-                XDoTool::key({"ctrl+g"}));
-        window = waitForWindow("Brimley Scoreboard");
-        QVERIFY2(!window.isEmpty(),
-                 qPrintable("the scoreboard did not appear: " + program.readAllStandardError()));
+        const QString options = brimley.start({}, "Brimley");
+        QVERIFY(!options.isEmpty() && RunningProgram::focus(options) && XDoTool::key({"ctrl+g"}));
+        window = brimley.waitForWindow("Brimley Scoreboard");
+        QVERIFY2(!window.isEmpty(), "the scoreboard did not appear");
 
         // Without a window manager every window opens at the same place and nobody moves the focus: the
         // scoreboard is raised and focused, and its display clicked, as the operator does.
@@ -89,12 +65,10 @@ private slots:
 
     void cleanupTestCase()
     {
-        program.kill();
-        program.waitForFinished(Patience);
         XkbProbe::disconnect();
         // A sanitizer build of the program reports its findings here.
-        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-        QVERIFY2(!errors.contains("Sanitizer"), qPrintable(errors));
+        const QString errors = brimley.stop();
+        QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), qPrintable(errors));
     }
 
     void typedKeysChangeTheScore_data()

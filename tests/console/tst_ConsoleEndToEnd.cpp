@@ -1,0 +1,128 @@
+// The operator's console on a desktop of two screens, with the real program: a private X server whose
+// screen is split into two monitors, the operator's laptop (1280 x 800) and the projector beside it
+// (1920 x 1080). The board must go full screen on the projector and the console to the laptop, the
+// quiz be scored from the console alone, and nothing the operator calls up cover the board.
+
+#include "options/ScoreboardFile.h"
+#include "support/BoardReading.h"
+#include "support/RunningProgram.h"
+
+#include <QScreen>
+#include <QtTest>
+
+using namespace brimley;
+
+namespace {
+
+const QRect Operator(0, 0, 1280, 800);
+const QRect Projector(1280, 0, 1920, 1080);
+
+bool xrandr(const QStringList& arguments)
+{
+    return QProcess::execute("xrandr", arguments) == 0;
+}
+
+} // namespace
+
+class tst_ConsoleEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    RunningProgram brimley;
+    QString board, console;
+    QList<QRect> displays; // where the board's displays stand on the projector
+
+    QStringList scores() { return BoardReading::scoresOn(board, displays); }
+    bool blackedOut()
+    {
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(board.toULongLong()).toImage();
+        QImage plain(shot.size(), shot.format());
+        plain.fill(QColor(64, 64, 64));
+        return shot == plain;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SKIP_WITHOUT_X_SERVER_AND_XDOTOOL();
+        if (QStandardPaths::findExecutable("xrandr").isEmpty())
+            QSKIP("needs xrandr to split the X screen into two monitors");
+        QVERIFY2(xrandr({"--setmonitor", "OPERATOR", "1280/338x800/211+0+0", "none"}) &&
+                     xrandr({"--setmonitor", "PROJECTOR", "1920/508x1080/286+1280+0", "screen"}),
+                 "the X screen could not be split into two monitors");
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::screens().size(), 2, RunningProgram::Patience);
+
+        const QString quizFile = brimley.homePath("quiz.brm");
+        QFile file(quizFile);
+        Settings quiz;
+        quiz.Teams = {Team{"Foxes", {}, FlagTrue}, Team{"Owls", {}, FlagTrue}, Team{"Larks", {}, FlagTrue}};
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ScoreboardFile::fileBytes(quiz)) > 0);
+        file.close();
+        model() = quiz;
+
+        displays = BoardReading::displaysOf(Projector.size());
+    }
+    void cleanupTestCase()
+    {
+        const QString errors = brimley.stop();
+        QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), qPrintable(errors));
+    }
+
+    void theBoardGoesToTheProjectorAndTheConsoleToTheOperator()
+    {
+        const QString options = brimley.start({"quiz.brm"}, "Brimley - " + brimley.homePath("quiz.brm"));
+        QVERIFY2(!options.isEmpty(), "the options window did not appear");
+        QVERIFY(RunningProgram::focus(options) && XDoTool::key({"ctrl+g"}));
+        board = brimley.waitForWindow("Brimley Scoreboard");
+        console = brimley.waitForWindow("Brimley Console");
+        QVERIFY2(!board.isEmpty() && !console.isEmpty(), "the board or the console did not appear");
+        QTRY_COMPARE_WITH_TIMEOUT(RunningProgram::geometryOf(board), Projector, RunningProgram::Patience);
+        QVERIFY(Operator.contains(RunningProgram::geometryOf(console)));
+        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"0", "0", "0"}), RunningProgram::Patience);
+    }
+
+    void theQuizIsScoredFromTheConsole()
+    {
+        QVERIFY(RunningProgram::focus(console));
+        QVERIFY(XDoTool::key({"4", "2", "Return", "Down", "7", "Return", "Tab", "plus", "3", "Return"}));
+        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "3"}), RunningProgram::Patience);
+        QVERIFY(XDoTool::key({"ctrl+z"}));
+        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "0"}), RunningProgram::Patience);
+        QVERIFY(XDoTool::key({"ctrl+b"}));
+        QTRY_VERIFY_WITH_TIMEOUT(blackedOut(), RunningProgram::Patience);
+        QVERIFY(XDoTool::key({"ctrl+b"}));
+        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "0"}), RunningProgram::Patience);
+    }
+
+    // The options window and its file dialogs open on the operator's screen, never over the board.
+    void whatTheOperatorCallsUpStaysOnTheOperatorsScreen()
+    {
+        QVERIFY(RunningProgram::focus(console) && XDoTool::key({"F2"}));
+        const QString options = brimley.waitForWindow("Brimley - " + brimley.homePath("quiz.brm"));
+        QVERIFY2(!options.isEmpty(), "F2 did not bring the options window");
+        QVERIFY(Operator.contains(RunningProgram::geometryOf(options).center()));
+        QVERIFY(RunningProgram::focus(options) && XDoTool::key({"ctrl+o"}));
+        const QString dialog = brimley.waitForWindow("Open");
+        QVERIFY2(!dialog.isEmpty(), "File, Open showed no dialog");
+        QVERIFY(Operator.contains(RunningProgram::geometryOf(dialog).center()));
+        QVERIFY(RunningProgram::focus(dialog) && XDoTool::key({"Escape"}) && RunningProgram::gone("Open", dialog));
+        QCOMPARE(RunningProgram::geometryOf(board), Projector);
+    }
+
+    // Chosen as the audience screen, the operator's own screen takes the board.
+    void theOperatorsScreenChosenTakesTheBoard()
+    {
+        const QString options = brimley.waitForWindow("Brimley - " + brimley.homePath("quiz.brm"));
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const auto entry = std::find_if(screens.cbegin(), screens.cend(),
+                                        [](const QScreen* screen) { return screen->name() == "OPERATOR"; });
+        QVERIFY(entry != screens.cend());
+        const QString number = QString::number(entry - screens.cbegin() + 1);
+        QVERIFY(RunningProgram::focus(options) && XDoTool::key({"alt+v", "a", number}));
+        QTRY_COMPARE_WITH_TIMEOUT(RunningProgram::geometryOf(board), Operator, RunningProgram::Patience);
+    }
+};
+
+QTEST_MAIN(tst_ConsoleEndToEnd)
+#include "tst_ConsoleEndToEnd.moc"
