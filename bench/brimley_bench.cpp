@@ -4,9 +4,11 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
 #include "app/Settings.h"
+#include "console/frmConsole.h"
 #include "led/NumberLED.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/RtfReader.h"
+#include "scoreboard/Game.h"
 #include "scoreboard/PictureCache.h"
 #include "scoreboard/frmScoreboard.h"
 #include "scoreboard/modCenterObjects.h"
@@ -16,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -111,6 +114,42 @@ void BM_PaintScoreboard(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaintScoreboard)->Arg(40)->Unit(benchmark::kMillisecond);
+
+// A digit typed in the operator's console until the board has repainted the score: the console's key,
+// the score entry, the display and the repaint of the board's changed display.
+void BM_ConsoleKeyToBoard(benchmark::State& state)
+{
+    setShownTeams(static_cast<int>(state.range(0)));
+    Game::instance().reset();
+    auto scoreboard = shownScoreboard({1920, 1080});
+    auto console = std::make_unique<frmConsole>();
+    console->attach(scoreboard.get());
+    console->show();
+    QCoreApplication::processEvents();
+    const Qt::Key digits[2] = {Qt::Key_1, Qt::Key_2};
+    int turn = 0;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, digits[turn ^= 1], Qt::NoModifier, QString());
+        QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString());
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString());
+        QCoreApplication::sendEvent(console.get(), &press);
+        QCoreApplication::sendEvent(console.get(), &release);
+        QCoreApplication::sendEvent(console.get(), &enter);
+        scoreboard->repaint();
+    }
+    console->close();
+}
+BENCHMARK(BM_ConsoleKeyToBoard)->Arg(40)->Unit(benchmark::kMillisecond);
+
+// The console's picture of what the audience sees, from a 4K board.
+void BM_ConsoleThumbnail(benchmark::State& state)
+{
+    setShownTeams(static_cast<int>(state.range(0)));
+    auto scoreboard = shownScoreboard({3840, 2160});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(frmConsole::thumbnailOf(scoreboard.get(), {384, 216}).bits());
+}
+BENCHMARK(BM_ConsoleThumbnail)->Arg(40)->Unit(benchmark::kMillisecond);
 
 // A word processor's document of about the given size, marked up as such programs write it: font,
 // colour, style and list tables; every run of text in its own group with revision marks and the full
