@@ -200,6 +200,13 @@ void showConsole()
     console->activateWindow();
 }
 
+QWidget* operatorWindow(QWidget* fallback)
+{
+    if (frmConsole* console = shownWindow<frmConsole>())
+        return console;
+    return fallback;
+}
+
 void placeScoreboard()
 {
     frmScoreboard* scoreboard = shownWindow<frmScoreboard>();

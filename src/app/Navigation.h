@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <functional>
 
 namespace brimley::Navigation {
@@ -35,6 +37,10 @@ void showScoreboard();
 // The operator's console, on the operator's screen; showing it while it is open only brings it to the
 // front.
 void showConsole();
+
+// The window the operator works in, for a question asked from the scoreboard: the console while it is
+// up, so that nothing appears over the audience's board; otherwise `fallback`.
+QWidget* operatorWindow(QWidget* fallback);
 
 // Puts a shown scoreboard where it belongs after the audience screen was chosen again, or a screen
 // came or went: full screen on the audience screen, and never off every screen.

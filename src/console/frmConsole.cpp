@@ -2,6 +2,7 @@
 
 #include "app/Navigation.h"
 #include "input/KeyMapping.h"
+#include "options/GameMenu.h"
 #include "options/ViewMenu.h"
 #include "platform/NumLock.h"
 #include "scoreboard/Game.h"
@@ -47,6 +48,7 @@ frmConsole::frmConsole(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Brimley Console"));
     setFocusPolicy(Qt::StrongFocus);
     createControls();
+    GameMenu::add(*this, nullptr);
     ViewMenu::add(*this, nullptr);
     installEventFilter(this);
 

@@ -23,9 +23,7 @@ enum OtherKey : std::int16_t {
     VK_NEXT = 34,
     VK_END = 35,
     VK_HOME = 36,
-    VK_LEFT = 37,
     VK_UP = 38,
-    VK_RIGHT = 39,
     VK_DOWN = 40,
     VK_SNAPSHOT = 44,
     VK_INSERT = 45,
@@ -261,6 +259,8 @@ ScoreboardCommand scoreboardCommand(std::int16_t keyCode, std::int16_t shift)
         return ScoreboardCommand::None;
     if (keyCode == VK_F11 && !(shift & Ctrl))
         return ScoreboardCommand::ToggleFullScreen;
+    if (keyCode == VK_F5 && !(shift & Ctrl))
+        return shift & Shift ? ScoreboardCommand::RevealStandings : ScoreboardCommand::ShowStandings;
     if (keyCode == VK_ESCAPE)
         return ScoreboardCommand::LeaveFullScreen;
     if (shift == Ctrl) {
@@ -277,6 +277,8 @@ ScoreboardCommand scoreboardCommand(std::int16_t keyCode, std::int16_t shift)
     }
     if (shift == (Ctrl | Shift) && keyCode == VK_Z)
         return ScoreboardCommand::Redo;
+    if (shift == (Ctrl | Shift) && keyCode == VK_N)
+        return ScoreboardCommand::NewGame;
     return ScoreboardCommand::None;
 }
 

@@ -22,8 +22,11 @@ enum VirtualKey : std::int16_t {
     VK_RETURN = 13,
     VK_ESCAPE = 27,
     VK_SPACE = 32,
+    VK_LEFT = 37,
+    VK_RIGHT = 39,
     VK_DELETE = 46,
     VK_B = 66,
+    VK_N = 78,
     VK_Y = 89,
     VK_Z = 90,
     VK_NUMPAD0 = 96,
@@ -34,6 +37,7 @@ enum VirtualKey : std::int16_t {
     VK_F1 = 112,
     VK_F2 = 113,
     VK_F3 = 114,
+    VK_F5 = 116,
     VK_F11 = 122,
     VK_NUMLOCK = 144,
     VK_OEM_PLUS = 187,
@@ -57,8 +61,19 @@ std::int16_t shiftState(Qt::KeyboardModifiers modifiers);
 std::int16_t KeyCodeToAsci(std::int16_t keyCode);
 
 // The scoreboard's keys beyond F1 and F2, none of which types a character: F11 full screen, Escape
-// back to a window, Ctrl+Z undo, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+B blackout.
-enum class ScoreboardCommand { None, ToggleFullScreen, LeaveFullScreen, Undo, Redo, ToggleBlackout };
+// back to a window, Ctrl+Z undo, Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+B blackout, Ctrl+Shift+N a new
+// game, F5 the standings, Shift+F5 the standings to be revealed team by team.
+enum class ScoreboardCommand {
+    None,
+    ToggleFullScreen,
+    LeaveFullScreen,
+    Undo,
+    Redo,
+    ToggleBlackout,
+    NewGame,
+    ShowStandings,
+    RevealStandings,
+};
 
 // The command of a key-down, from its virtual key and shift state (1 Shift, 2 Ctrl, 4 Alt).
 ScoreboardCommand scoreboardCommand(std::int16_t keyCode, std::int16_t shift);

@@ -5,6 +5,7 @@
 #include "app/Numbers.h"
 #include "led/NumberLED.h"
 #include "options/FileCommands.h"
+#include "options/GameMenu.h"
 #include "options/ViewMenu.h"
 #include "platform/Dialogs.h"
 #include "platform/FrameBox.h"
@@ -109,6 +110,7 @@ void frmOptions::createMenu()
     mnuHelp = menuBar()->addAction(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     ViewMenu::add(*this, mnuHelp);
+    GameMenu::add(*this, mnuHelp);
 }
 
 void frmOptions::createSettingsControls()

@@ -14,6 +14,7 @@
 #include "platform/PictureBox.h"
 #include "platform/WindowManager.h"
 #include "scoreboard/Game.h"
+#include "scoreboard/GameCommands.h"
 #include "scoreboard/modGrabKeys.h"
 
 #include <QKeyEvent>
@@ -138,6 +139,12 @@ void frmScoreboard::projectorKey(int KeyCode, int Shift, bool repeated)
         break;
     case ScoreboardCommand::ToggleBlackout:
         ToggleBlackout();
+        break;
+    case ScoreboardCommand::NewGame:
+        GameCommands::newGame(Navigation::operatorWindow(this));
+        break;
+    case ScoreboardCommand::ShowStandings:
+    case ScoreboardCommand::RevealStandings:
         break;
     case ScoreboardCommand::None:
         break;

@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "input/ShowDigits.h"
 #include "led/NumberLED.h"
+#include "platform/Dialogs.h"
 #include "platform/NumLock.h"
 #include "platform/PictureBox.h"
 #include "scoreboard/Game.h"
@@ -180,6 +181,30 @@ private slots:
         ctrl(Qt::Key_Y);
         ctrl(Qt::Key_Y); // nothing of the third team is left to redo
         QCOMPARE(scores(), (QStringList{"10", "0"}));
+    }
+
+    // Ctrl+Shift+N asks first; a new game puts every score back to 0 in one step that Ctrl+Z takes back.
+    void aNewGameStartsFromZeroAndIsUndoneAsOneStep()
+    {
+        Dialogs::Testing::enable();
+        Dialogs::Testing::reset();
+        type(1, "10E");
+        type(3, "D");
+        model().Teams[1].TeamShown = FlagFalse; // a hidden team starts afresh too
+        window->UpdateForm();
+        type(2, "7E");
+        Dialogs::Testing::queueAnswer(Dialogs::Answer::No);
+        QTest::keyClick(display(1), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(scores(), (QStringList{"10", "7"}));
+        Dialogs::Testing::queueAnswer(Dialogs::Answer::Yes);
+        QTest::keyClick(display(1), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(scores(), (QStringList{"0", "0"}));
+        model().Teams[1].TeamShown = FlagTrue;
+        window->UpdateForm();
+        QCOMPARE(scores(), (QStringList{"0", "0", "0"}));
+        ctrl(Qt::Key_Z);
+        QCOMPARE(scores(), (QStringList{"10", "0", "7"}));
+        QCOMPARE(Dialogs::Testing::unexpected(), 0);
     }
 
     void tabMovesBetweenDisplaysInCellOrder()
