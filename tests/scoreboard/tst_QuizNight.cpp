@@ -1,11 +1,21 @@
-// The logic behind the quiz-night features: standings and the reveal order, and the CSV exports.
+// The logic behind the quiz-night features: standings and the reveal order, the CSV exports, and the
+// recovery file that brings scores back after a crash.
 
 #include "scoreboard/CsvExport.h"
+#include "scoreboard/ScoreRecovery.h"
 #include "scoreboard/Standings.h"
 
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace brimley;
+using ScoreRecovery::Recovery;
+
+Q_DECLARE_METATYPE(brimley::ScoreRecovery::Recovery)
 
 namespace {
 
@@ -49,6 +59,25 @@ std::optional<QList<QStringList>> parsedCsv(const QByteArray& bytes)
     if (quoted || !row.isEmpty() || !field.isEmpty())
         return std::nullopt;
     return rows;
+}
+
+// "-" before a name hides the team; each row has a picture of its own.
+QVector<Team> teams(std::initializer_list<const char*> names)
+{
+    QVector<Team> list;
+    for (const char* name : names) {
+        const bool hidden = name[0] == '-';
+        const QString picture = QString("/p/%1.png").arg(list.size());
+        list.append(Team{hidden ? name + 1 : name, picture, hidden ? FlagFalse : FlagTrue});
+    }
+    return list;
+}
+
+Recovery sample()
+{
+    return {"/quiz/Friday.brm",
+            QDateTime(QDate(2026, 12, 7), QTime(20, 15, 3, 250), Qt::UTC),
+            {{0, "Café Ωмега 🏀", "/p/a.png", "12"}, {2, "Two\r\nlines, \"quoted\"", "", "-1"}}};
 }
 
 } // namespace
@@ -171,6 +200,173 @@ private slots:
                                               "2026-12-07T20:15:03,Owls,,5,redo\r\n"
                                               "2026-12-07T20:15:03,Owls,5,0,new game\r\n"
                                               "2026-12-07T20:16:03,Owls,0,5,restored\r\n");
+    }
+
+    void recoverySurvivesARoundTripThroughItsFile_data()
+    {
+        QTest::addColumn<Recovery>("recovery");
+        QTest::newRow("names with line ends, quotes, non-ASCII") << sample();
+        QTest::newRow("no file open, no time, no team") << Recovery{};
+        QTest::newRow("last row") << Recovery{
+            "C:\\q.brm", QDateTime::currentDateTime(), {{32766, "", "", "0"}}};
+    }
+    void recoverySurvivesARoundTripThroughItsFile()
+    {
+        QFETCH(Recovery, recovery);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("made/for/it/recovery.json");
+        QVERIFY(ScoreRecovery::save(recovery, path));
+        QCOMPARE(ScoreRecovery::load(path), recovery);
+        ScoreRecovery::discard(path);
+        QCOMPARE(ScoreRecovery::load(path), std::nullopt);
+    }
+
+    void everyCutOfARecoveryFileIsRefused()
+    {
+        const QByteArray whole = ScoreRecovery::bytes(sample());
+        for (qsizetype n = 0; n < whole.size(); ++n)
+            QVERIFY2(!ScoreRecovery::read(whole.left(n)), qPrintable(QString::number(n)));
+    }
+
+    void damagedRecoveryIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = ScoreRecovery::bytes(sample());
+        const auto with = [&good](const char* from, const char* to) {
+            QByteArray bytes = good;
+            return bytes.replace(from, to);
+        };
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("random bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\xff{\"", 12);
+        QTest::newRow("a list") << QByteArray("[]");
+        QTest::newRow("other format") << with("Brimley score recovery", "Brimley");
+        QTest::newRow("later version") << with("\"version\":1", "\"version\":2");
+        QTest::newRow("version as text") << with("\"version\":1", "\"version\":\"1\"");
+        QTest::newRow("file as number") << with("\"/quiz/Friday.brm\"", "7");
+        QTest::newRow("bad time") << with("2026-12-07", "2026-13-07");
+        QTest::newRow("teams as object") << ScoreRecovery::bytes(Recovery{}).replace("[]", "{}");
+        QTest::newRow("index as text") << with("\"index\":0", "\"index\":\"0\"");
+        QTest::newRow("index fractional") << with("\"index\":0", "\"index\":0.5");
+        QTest::newRow("index negative") << with("\"index\":0", "\"index\":-1");
+        QTest::newRow("rows out of order") << with("\"index\":0", "\"index\":2");
+        QTest::newRow("row past the list") << with("\"index\":2", "\"index\":32767");
+        QTest::newRow("huge row") << with("\"index\":2", "\"index\":1e300");
+        QTest::newRow("score as number") << with("\"score\":\"12\"", "\"score\":12");
+        QTest::newRow("score not a display's") << with("\"score\":\"12\"", "\"score\":\"012\"");
+        QTest::newRow("name missing") << with("\"name\":", "\"nom\":");
+        QTest::newRow("trailing bytes") << good + "}";
+    }
+    void damagedRecoveryIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(ScoreRecovery::read(bytes), std::nullopt);
+    }
+
+    void recoveryMatchesOnlyItsOwnSetUp_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QVector<Team>>("list");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("same") << "/q.brm" << teams({"A", "-B", "C"}) << true;
+        QTest::newRow("hidden team added last") << "/q.brm" << teams({"A", "-B", "C", "-D"}) << true;
+        QTest::newRow("other file") << "/r.brm" << teams({"A", "-B", "C"}) << false;
+        QTest::newRow("renamed") << "/q.brm" << teams({"A", "-B", "c"}) << false;
+        QTest::newRow("reordered") << "/q.brm" << teams({"C", "-B", "A"}) << false;
+        QTest::newRow("team hidden") << "/q.brm" << teams({"A", "-B", "-C"}) << false;
+        QTest::newRow("hidden team shown") << "/q.brm" << teams({"A", "B", "C"}) << false;
+        QTest::newRow("team added") << "/q.brm" << teams({"A", "-B", "C", "D"}) << false;
+        QTest::newRow("rows moved") << "/q.brm" << teams({"A", "C"}) << false;
+        QVector<Team> otherPicture = teams({"A", "-B", "C"});
+        otherPicture[2].TeamPicture.clear();
+        QTest::newRow("other picture") << "/q.brm" << otherPicture << false;
+    }
+    void recoveryMatchesOnlyItsOwnSetUp()
+    {
+        QFETCH(QString, file);
+        QFETCH(QVector<Team>, list);
+        const Recovery recovery = ScoreRecovery::capture("/q.brm", teams({"A", "-B", "C"}), {}, {});
+        QTEST(ScoreRecovery::matches(recovery, file, list), "matches");
+    }
+
+    // After a crash the teams are read from their file again, as new teams: scores follow the rows.
+    void restoredScoresReachTheSameRows()
+    {
+        const QVector<Team> before = teams({"A", "-B", "C"});
+        ScoreBook scores;
+        scores.setScore(before[0].Identity, "7");
+        scores.setScore(before[1].Identity, "3");
+        scores.setScore(before[2].Identity, "-1");
+        const auto recovery = ScoreRecovery::read(
+            ScoreRecovery::bytes(ScoreRecovery::capture("", before, scores, QDateTime::currentDateTime())));
+        const QVector<Team> after = teams({"A", "-B", "C"});
+        QVERIFY(recovery && ScoreRecovery::matches(*recovery, "", after));
+        ScoreBook restored;
+        ScoreRecovery::restore(*recovery, after, restored);
+        QCOMPARE(QStringList({restored.scoreOf(after[0].Identity), restored.scoreOf(after[1].Identity),
+                              restored.scoreOf(after[2].Identity)}),
+                 QStringList({"7", ScoreBook::startingScore(), "-1"}));
+    }
+
+    void loadTakesOnlyAnOrdinaryFileOfSensibleSize_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("16 MB") << "16 MB" << true;
+        QTest::newRow("over 16 MB") << "over 16 MB" << false;
+        QTest::newRow("missing") << "missing" << false;
+        QTest::newRow("a folder") << "a folder" << false;
+        QTest::newRow("endless device") << "/dev/zero" << false;
+        QTest::newRow("a FIFO nobody writes to") << "a FIFO" << false;
+    }
+    void loadTakesOnlyAnOrdinaryFileOfSensibleSize()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = kind.startsWith("/dev/") ? kind : dir.filePath("recovery.json");
+        if (kind == "a folder")
+            QVERIFY(QDir().mkdir(path));
+        if (kind.contains("16 MB")) { // a valid recovery padded with blanks, which JSON allows
+            QByteArray bytes = ScoreRecovery::bytes(sample());
+            bytes.append(16 * 1024 * 1024 + int(kind.startsWith("over")) - bytes.size(), ' ');
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        if (kind == "a FIFO") {
+#ifdef Q_OS_UNIX
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#else
+            QSKIP("no FIFOs here");
+#endif
+        }
+        QTEST(ScoreRecovery::load(path).has_value(), "loads");
+    }
+
+    void aFolderThatCannotBeMadeIsNamed()
+    {
+        QTemporaryFile notAFolder;
+        QVERIFY(notAFolder.open());
+        const SafeFile::Result result =
+            ScoreRecovery::save(sample(), notAFolder.fileName() + "/recovery.json");
+        QVERIFY(!result);
+        QVERIFY2(result.reason.contains(QDir::toNativeSeparators(notAFolder.fileName())),
+                 qPrintable(result.reason));
+    }
+
+    void aSaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile()
+    {
+#ifdef Q_OS_UNIX
+        if (::geteuid() == 0)
+            QSKIP("root may write into any folder");
+#endif
+        QTemporaryDir dir;
+        const QString path = dir.filePath("recovery.json");
+        QVERIFY(ScoreRecovery::save(sample(), path));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const SafeFile::Result result = ScoreRecovery::save(Recovery{}, path);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!result);
+        QVERIFY2(!result.reason.isEmpty(), "a failed save names its reason");
+        QCOMPARE(ScoreRecovery::load(path), sample());
     }
 };
 
