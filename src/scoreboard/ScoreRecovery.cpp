@@ -19,7 +19,8 @@ namespace {
 const QString FormatName = QStringLiteral("Brimley score recovery");
 constexpr int Version = 1;
 
-// 32767 teams with long names and paths stay far below this.
+// A full team list of 32767 teams with names and picture paths of a few hundred characters stays below
+// this; a file any larger is not a recovery, and reading it whole could exhaust memory.
 constexpr qint64 MaximumFileSize = 16 * 1024 * 1024;
 // Team rows are counted in 16 bits.
 constexpr int MaximumTeams = 32767;
@@ -174,7 +175,11 @@ SafeFile::Result save(const Recovery& recovery, const QString& path)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return {false, QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder))};
-    return SafeFile::write(path, bytes(recovery));
+    const QByteArray content = bytes(recovery);
+    // Written, a file that load() refuses would replace a good one and fail only at the next start.
+    if (content.size() > MaximumFileSize)
+        return {false, QStringLiteral("The scores are too many to be kept for recovery.")};
+    return SafeFile::write(path, content);
 }
 
 std::optional<Recovery> load(const QString& path)

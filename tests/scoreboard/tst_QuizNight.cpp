@@ -352,6 +352,16 @@ private slots:
                  qPrintable(result.reason));
     }
 
+    void aRecoveryTooLargeToLoadIsNotSaved()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("recovery.json");
+        QVERIFY(ScoreRecovery::save(sample(), path));
+        const Recovery huge{QString(16 * 1024 * 1024, u'x'), {}, {}};
+        QVERIFY(!ScoreRecovery::save(huge, path));
+        QCOMPARE(ScoreRecovery::load(path), sample());
+    }
+
     void aSaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile()
     {
 #ifdef Q_OS_UNIX
