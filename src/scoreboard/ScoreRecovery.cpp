@@ -1,8 +1,12 @@
-// The recovery file: a JSON object with a format name and a version, so that neither another file nor a
-// later program's file is taken for one; everything in it is checked before a score is restored.
+// The recovery file: one header line, then the recovery as a JSON object. The header names the format and
+// its version, so that neither another file nor a later program's file is taken for one, and holds the
+// SHA-256 of the JSON: damage inside a score ("12" turned into "13") leaves valid JSON, and unlike the names
+// and the path, which must match the team list, a score has nothing else to be checked against.
+// Everything the JSON holds is checked as well, since a file can be written by hand, hash and all.
 
 #include "scoreboard/ScoreRecovery.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,8 +20,14 @@
 namespace brimley::ScoreRecovery {
 namespace {
 
-const QString FormatName = QStringLiteral("Brimley score recovery");
+const QByteArray FormatName = QByteArrayLiteral("Brimley score recovery");
 constexpr int Version = 1;
+
+QByteArray header(const QByteArray& json)
+{
+    return FormatName + ' ' + QByteArray::number(Version) + ' ' +
+           QCryptographicHash::hash(json, QCryptographicHash::Sha256).toHex();
+}
 
 // A full team list of 32767 teams with names and picture paths of a few hundred characters stays below
 // this; a file any larger is not a recovery, and reading it whole could exhaust memory.
@@ -119,29 +129,30 @@ QByteArray bytes(const Recovery& recovery)
     // In UTC with milliseconds: the moment itself, whatever the time zone at the next start.
     const QString written =
         recovery.written.isValid() ? recovery.written.toUTC().toString(Qt::ISODateWithMs) : QString();
-    const QJsonObject root{{QStringLiteral("format"), FormatName},
-                           {QStringLiteral("version"), Version},
-                           {QStringLiteral("file"), recovery.currentFile},
+    const QJsonObject root{{QStringLiteral("file"), recovery.currentFile},
                            {QStringLiteral("written"), written},
                            {QStringLiteral("teams"), teams}};
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Compact);
+    return header(json) + '\n' + json;
 }
 
 std::optional<Recovery> read(const QByteArray& bytes)
 {
-    if (bytes.size() > MaximumFileSize)
+    const qsizetype lineEnd = bytes.indexOf('\n');
+    if (bytes.size() > MaximumFileSize || lineEnd < 0)
+        return std::nullopt;
+    const QByteArray json = bytes.mid(lineEnd + 1);
+    if (bytes.left(lineEnd) != header(json))
         return std::nullopt;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     const QJsonObject root = document.object();
     const QJsonValue file = root.value(QStringLiteral("file"));
     const QJsonValue written = root.value(QStringLiteral("written"));
     const QJsonValue teams = root.value(QStringLiteral("teams"));
-    if (root.value(QStringLiteral("format")) != FormatName ||
-        wholeNumber(root.value(QStringLiteral("version")), Version, Version) != Version || !file.isString() ||
-        !written.isString() || !teams.isArray())
+    if (!file.isString() || !written.isString() || !teams.isArray())
         return std::nullopt;
 
     Recovery recovery{file.toString(), {}, {}};

@@ -72,6 +72,13 @@ Recovery sample()
             {{0, "Café Ωмега 🏀", "/p/a.png", "12"}, {2, "Two\r\nlines, \"quoted\"", "", "-1"}}};
 }
 
+// JSON under a header that vouches for it, to reach the checks behind the hash.
+QByteArray sealed(const QByteArray& json)
+{
+    return "Brimley score recovery 1 " + QCryptographicHash::hash(json, QCryptographicHash::Sha256).toHex() +
+           '\n' + json;
+}
+
 } // namespace
 
 class tst_QuizNight : public QObject
@@ -220,18 +227,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray good = ScoreRecovery::bytes(sample());
-        const auto with = [&good](const char* from, const char* to) {
-            QByteArray bytes = good;
-            return bytes.replace(from, to);
+        const QByteArray json = good.mid(good.indexOf('\n') + 1);
+        QCOMPARE(sealed(json), good);
+        const auto with = [&json](const char* from, const char* to) {
+            return sealed(QByteArray(json).replace(from, to));
         };
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("random bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\xff{\"", 12);
-        QTest::newRow("a list") << QByteArray("[]");
-        QTest::newRow("other format") << with("Brimley score recovery", "Brimley");
-        QTest::newRow("later version") << with("\"version\":1", "\"version\":2");
+        QTest::newRow("no header") << json;
+        QTest::newRow("other format") << QByteArray(good).replace("Brimley score", "Brimley");
+        QTest::newRow("later version") << QByteArray(good).replace("recovery 1 ", "recovery 2 ");
+        QTest::newRow("a score changed") << QByteArray(good).replace("\"12\"", "\"13\"");
+        QTest::newRow("a list") << sealed("[]");
         QTest::newRow("file as number") << with("\"/quiz/Friday.brm\"", "7");
         QTest::newRow("bad time") << with("2026-12-07", "2026-13-07");
-        QTest::newRow("teams as object") << ScoreRecovery::bytes(Recovery{}).replace("[]", "{}");
+        QTest::newRow("teams as object") << sealed(R"({"file":"","teams":{},"written":""})");
         QTest::newRow("index as text") << with("\"index\":0", "\"index\":\"0\"");
         QTest::newRow("index fractional") << with("\"index\":0", "\"index\":0.5");
         QTest::newRow("rows out of order") << with("\"index\":0", "\"index\":2");
@@ -240,7 +250,7 @@ private slots:
         QTest::newRow("score as number") << with("\"score\":\"12\"", "\"score\":12");
         QTest::newRow("score not a display's") << with("\"score\":\"12\"", "\"score\":\"012\"");
         QTest::newRow("name missing") << with("\"name\":", "\"nom\":");
-        QTest::newRow("trailing bytes") << good + "}";
+        QTest::newRow("trailing bytes") << sealed(json + "}");
     }
     void damagedRecoveryIsRefused()
     {
@@ -309,8 +319,10 @@ private slots:
         if (kind == "a folder")
             QVERIFY(QDir().mkdir(path));
         if (kind.contains("16 MB")) { // a valid recovery padded with blanks, which JSON allows
-            QByteArray bytes = ScoreRecovery::bytes(sample());
-            bytes.append(16 * 1024 * 1024 + int(kind.startsWith("over")) - bytes.size(), ' ');
+            const QByteArray good = ScoreRecovery::bytes(sample());
+            QByteArray json = good.mid(good.indexOf('\n') + 1);
+            json.append(16 * 1024 * 1024 + int(kind.startsWith("over")) - good.size(), ' ');
+            const QByteArray bytes = sealed(json);
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
