@@ -197,7 +197,7 @@ BENCHMARK(BM_RtfRead_large)->Name("BM_RtfRead/large")->Unit(benchmark::kMillisec
 void BM_RecoveryWrite(benchmark::State& state)
 {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("recovery.json"));
+    const QString path = folder.filePath(QStringLiteral("recovery.scores"));
     ScoreRecovery::Recovery recovery{
         QStringLiteral("/home/quizmaster/Quizzes/County league final.brm"), QDateTime::currentDateTime(), {}};
     for (int i = 0; i < state.range(0); ++i) {

@@ -176,7 +176,7 @@ std::optional<Recovery> read(const QByteArray& bytes)
 QString defaultPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-           QStringLiteral("/recovery.json");
+           QStringLiteral("/recovery.scores");
 }
 
 SafeFile::Result save(const Recovery& recovery, const QString& path)

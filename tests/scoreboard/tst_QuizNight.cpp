@@ -209,7 +209,7 @@ private slots:
     {
         QFETCH(Recovery, recovery);
         QTemporaryDir dir;
-        const QString path = dir.filePath("made/for/it/recovery.json");
+        const QString path = dir.filePath("made/for/it/recovery.scores");
         QVERIFY(ScoreRecovery::save(recovery, path));
         QCOMPARE(ScoreRecovery::load(path), recovery);
         ScoreRecovery::discard(path);
@@ -302,20 +302,19 @@ private slots:
 
     void loadTakesOnlyAnOrdinaryFileOfSensibleSize_data()
     {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("loads");
-        QTest::newRow("16 MB") << "16 MB" << true;
-        QTest::newRow("over 16 MB") << "over 16 MB" << false;
-        QTest::newRow("missing") << "missing" << false;
-        QTest::newRow("a folder") << "a folder" << false;
-        QTest::newRow("endless device") << "/dev/zero" << false;
-        QTest::newRow("a FIFO nobody writes to") << "a FIFO" << false;
+        QTest::newRow("16 MB") << true;
+        QTest::newRow("over 16 MB") << false;
+        QTest::newRow("missing") << false;
+        QTest::newRow("a folder") << false;
+        QTest::newRow("/dev/zero") << false; // endless
+        QTest::newRow("a FIFO") << false;    // nobody writes to it
     }
     void loadTakesOnlyAnOrdinaryFileOfSensibleSize()
     {
-        QFETCH(QString, kind);
+        const QString kind = QTest::currentDataTag();
         QTemporaryDir dir;
-        const QString path = kind.startsWith("/dev/") ? kind : dir.filePath("recovery.json");
+        const QString path = kind.startsWith("/dev/") ? kind : dir.filePath("recovery.scores");
         if (kind == "a folder")
             QVERIFY(QDir().mkdir(path));
         if (kind.contains("16 MB")) { // a valid recovery padded with blanks, which JSON allows
@@ -338,21 +337,17 @@ private slots:
 
     void aFailedSaveSaysWhyAndKeepsTheOldFile_data()
     {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reasonHas"); // the system's words vary, ours do not
-        QTest::newRow("read-only folder") << "read-only folder"
-                                          << "";
-        QTest::newRow("folder cannot be made") << "folder cannot be made"
-                                               << "recovery.json cannot be made";
-        QTest::newRow("too large to load again") << "too large"
-                                                 << "too many";
+        QTest::newRow("read-only folder") << "";
+        QTest::newRow("folder cannot be made") << "recovery.scores cannot be made";
+        QTest::newRow("too large to load again") << "too many";
     }
     void aFailedSaveSaysWhyAndKeepsTheOldFile()
     {
-        QFETCH(QString, kind);
+        const QString kind = QTest::currentDataTag();
         QFETCH(QString, reasonHas);
         QTemporaryDir dir;
-        const QString path = dir.filePath("recovery.json");
+        const QString path = dir.filePath("recovery.scores");
         QVERIFY(ScoreRecovery::save(sample(), path));
         Recovery next;
         QString target = path;
@@ -364,8 +359,8 @@ private slots:
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         }
         if (kind == "folder cannot be made")
-            target = path + "/recovery.json"; // its folder would be the file
-        if (kind == "too large")
+            target = path + "/recovery.scores"; // its folder would be the file
+        if (kind == "too large to load again")
             next.currentFile = QString(16 * 1024 * 1024, u'x');
         const SafeFile::Result result = ScoreRecovery::save(next, target);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
