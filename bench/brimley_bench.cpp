@@ -10,6 +10,7 @@
 #include "platform/RtfReader.h"
 #include "scoreboard/Game.h"
 #include "scoreboard/PictureCache.h"
+#include "scoreboard/ScoreRecovery.h"
 #include "scoreboard/frmScoreboard.h"
 #include "scoreboard/modCenterObjects.h"
 
@@ -229,6 +230,29 @@ void BM_RtfRead_large(benchmark::State& state)
 }
 BENCHMARK(BM_RtfRead_help)->Name("BM_RtfRead/help")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RtfRead_large)->Name("BM_RtfRead/large")->Unit(benchmark::kMillisecond);
+
+// The save that follows every score change: the recovery of a full scoreboard, written whole and
+// committed, in a folder on the disk that temporary files go to.
+void BM_RecoveryWrite(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("recovery.scores"));
+    ScoreRecovery::Recovery recovery{
+        QStringLiteral("/home/quizmaster/Quizzes/County league final.brm"), QDateTime::currentDateTime(), {}};
+    for (int i = 0; i < state.range(0); ++i) {
+        recovery.teams.append({i, QStringLiteral("Team %1 of the county league").arg(i + 1),
+                               QStringLiteral("/home/quizmaster/Pictures/Teams/team%1.jpg").arg(i + 1),
+                               QString::number((i * 37) % 250)});
+    }
+    for (auto _ : state) {
+        if (!ScoreRecovery::save(recovery, path)) {
+            state.SkipWithError("the recovery was not saved");
+            return;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * ScoreRecovery::bytes(recovery).size());
+}
+BENCHMARK(BM_RecoveryWrite)->Arg(163)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

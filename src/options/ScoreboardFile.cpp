@@ -1,11 +1,11 @@
 #include "options/ScoreboardFile.h"
 
 #include "app/Numbers.h"
+#include "platform/SafeFile.h"
 #include "platform/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
@@ -336,28 +336,8 @@ QByteArray fileBytes(const Settings& settings)
 
 Result writeFile(const Settings& settings, const QString& path)
 {
-    if (path.isEmpty())
-        return {false, QStringLiteral("No file name was given.")};
-    const QByteArray bytes = fileBytes(settings);
-    QSaveFile file(path);
-    // Unbuffered, so that a write cut short by a full disk shows here: a buffered QSaveFile can take a
-    // short final flush for success and commit a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, file.errorString()};
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) {
-            // A short write leaves no error of its own; the next attempt reports the reason.
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return {false, reason};
-        }
-        written += count;
-    }
-    // Only a complete write replaces the old file; a failure here (a full disk) leaves it untouched.
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    const SafeFile::Result written = SafeFile::write(path, fileBytes(settings));
+    return {written.ok, written.reason};
 }
 
 Result SaveFile(const Settings& settings, OptionsWindowState& options)

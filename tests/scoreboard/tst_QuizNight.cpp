@@ -1,0 +1,374 @@
+// The logic behind the quiz-night features: standings and the reveal order, the CSV exports, and the
+// recovery file that brings scores back after a crash.
+
+#include "scoreboard/CsvExport.h"
+#include "scoreboard/ScoreRecovery.h"
+#include "scoreboard/Standings.h"
+
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace brimley;
+using ScoreRecovery::Recovery;
+
+Q_DECLARE_METATYPE(brimley::ScoreRecovery::Recovery)
+
+namespace {
+
+// A strict RFC 4180 reader: nothing for a bare CR or LF, a stray quote, or a last record without CR LF.
+std::optional<QList<QStringList>> parsedCsv(const QByteArray& bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
+    QList<QStringList> rows{{}};
+    QString field;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'"' && field.isEmpty()) { // a quoted field, to its closing quote
+            for (++i; i < text.size() && (text[i] != u'"' || text.mid(i, 2) == "\"\""); ++i) {
+                field += text[i];
+                i += text[i] == u'"'; // a doubled quote is one quote
+            }
+            if (i == text.size() || (i + 1 < text.size() && text[i + 1] != u',' && text[i + 1] != u'\r'))
+                return std::nullopt;
+        } else if (c == u',' || text.mid(i, 2) == "\r\n") {
+            rows.back() << field;
+            field.clear();
+            if (c == u'\r') {
+                rows.append(QStringList());
+                ++i;
+            }
+        } else if (c == u'"' || c == u'\r' || c == u'\n') {
+            return std::nullopt;
+        } else {
+            field += c;
+        }
+    }
+    if (!rows.back().isEmpty() || !field.isEmpty())
+        return std::nullopt;
+    rows.removeLast();
+    return rows;
+}
+
+// "-" before a name hides the team; each row has a picture of its own.
+QVector<Team> teams(std::initializer_list<const char*> names)
+{
+    QVector<Team> list;
+    for (const char* name : names) {
+        const bool hidden = name[0] == '-';
+        const QString picture = QString("/p/%1.png").arg(list.size());
+        list.append(Team{hidden ? name + 1 : name, picture, hidden ? FlagFalse : FlagTrue});
+    }
+    return list;
+}
+
+Recovery sample()
+{
+    return {"/quiz/Friday.brm",
+            QDateTime(QDate(2026, 12, 7), QTime(20, 15, 3, 250), Qt::UTC),
+            {{0, "Café Ωмега 🏀", "/p/a.png", "12"}, {2, "Two\r\nlines, \"quoted\"", "", "-1"}}};
+}
+
+// JSON under a header that vouches for it, to reach the checks behind the hash.
+QByteArray sealed(const QByteArray& json)
+{
+    return "Brimley score recovery 1 " + QCryptographicHash::hash(json, QCryptographicHash::Sha256).toHex() +
+           '\n' + json;
+}
+
+} // namespace
+
+class tst_QuizNight : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void standingsRankTiesAlikeAndScorelessTeamsLast_data()
+    {
+        QTest::addColumn<QStringList>("scores");    // in cell order
+        QTest::addColumn<QString>("cellsAndRanks"); // standings order, cell:rank
+        QTest::newRow("ties skip ranks") << QStringList{"3", "7", "9", "7"} << "2:1 1:2 3:2 0:4";
+        QTest::newRow("cleared last") << QStringList{"-1", "5", "-1", "6"} << "3:1 1:2 0:0 2:0";
+        QTest::newRow("all cleared") << QStringList{"-1", "-1", "-1"} << "0:0 1:0 2:0";
+        QTest::newRow("one team") << QStringList{"0"} << "0:1";
+        QTest::newRow("no team") << QStringList{} << "";
+        QTest::newRow("all equal") << QStringList{"4", "4", "4", "4"} << "0:1 1:1 2:1 3:1";
+        QTest::newRow("odd captions")
+            << QStringList{"+5", "007", " 8", "", "1e3", "٣", "7", "-5"} << "1:1 6:1 0:0 2:0 3:0 4:0 5:0 7:0";
+        QTest::newRow("beyond 64 bits")
+            << QStringList{"9999999999999999999", "100000000000000000000"} << "1:1 0:2";
+    }
+    void standingsRankTiesAlikeAndScorelessTeamsLast()
+    {
+        QFETCH(QStringList, scores);
+        QVector<Standings::Entry> cells;
+        for (int i = 0; i < scores.size(); ++i)
+            cells.append({TeamId(100 + i), QString::number(i), scores[i]});
+        const QVector<Standings::Place> standings = Standings::ranked(cells);
+        QStringList placed;
+        for (const Standings::Place& place : standings) {
+            QCOMPARE(place.entry.team, TeamId(100 + place.entry.name.toInt()));
+            placed << place.entry.name + ':' + QString::number(place.rank);
+        }
+        QTEST(placed.join(' '), "cellsAndRanks");
+        const QVector<Standings::Place> reveal = Standings::revealOrder(standings);
+        QVERIFY(std::equal(reveal.begin(), reveal.end(), standings.rbegin(),
+                           [](auto& a, auto& b) { return a.entry.team == b.entry.team; }));
+    }
+
+    // Against the definition: a team's rank is one more than the number of teams that scored more.
+    void aFullTeamListIsRankedByTheDefinition()
+    {
+        const int n = 32767;
+        QVector<Standings::Entry> cells;
+        int higher[101] = {}; // teams scoring more than 0..100; every seventh team is cleared
+        for (int i = 0; i < n; ++i) {
+            const int score = i % 7 == 0 ? -1 : (i * 37) % 101;
+            cells.append({TeamId(i), {}, QString::number(score)});
+            for (int s = 0; s < score; ++s)
+                ++higher[s];
+        }
+        const QVector<Standings::Place> standings = Standings::ranked(cells);
+        QCOMPARE(standings.size(), n);
+        for (int i = 0; i < n; ++i) {
+            const int score = standings[i].entry.score.toInt();
+            QCOMPARE(standings[i].rank, score < 0 ? 0 : higher[score] + 1);
+            if (i > 0 && standings[i - 1].entry.score == standings[i].entry.score)
+                QVERIFY(standings[i - 1].entry.team < standings[i].entry.team);
+        }
+    }
+
+    void csvQuotesOnlyWhereNeeded_data()
+    {
+        QTest::addColumn<QStringList>("row");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("plain") << QStringList{"a", "b c"} << QByteArray("a,b c\r\n");
+        QTest::newRow("comma") << QStringList{"a,b"} << QByteArray("\"a,b\"\r\n");
+        QTest::newRow("quote") << QStringList{"say \"hi\""} << QByteArray("\"say \"\"hi\"\"\"\r\n");
+        QTest::newRow("CR") << QStringList{"a\rb"} << QByteArray("\"a\rb\"\r\n");
+        QTest::newRow("LF") << QStringList{"a\nb"} << QByteArray("\"a\nb\"\r\n");
+        QTest::newRow("CRLF") << QStringList{"a\r\nb"} << QByteArray("\"a\r\nb\"\r\n");
+        QTest::newRow("blank ends") << QStringList{" a", "b\t"} << QByteArray("\" a\",\"b\t\"\r\n");
+        QTest::newRow("empty fields") << QStringList{"", ""} << QByteArray(",\r\n");
+        QTest::newRow("one empty field") << QStringList{""} << QByteArray("\"\"\r\n");
+        QTest::newRow("non-ASCII") << QStringList{"Café Ωмега 🏀"} << QString("Café Ωмега 🏀\r\n").toUtf8();
+    }
+    void csvQuotesOnlyWhereNeeded()
+    {
+        QFETCH(QStringList, row);
+        QTEST(CsvExport::csv({row}), "bytes");
+        QCOMPARE(parsedCsv(CsvExport::csv({row})), QList<QStringList>{row});
+    }
+
+    void csvOfRandomNamesReadsBackExactly()
+    {
+        const QStringList pool{",", "\"", "\r", "\n", "\r\n", " ", "a", "Z", "é", "Ω", "🏀", "\"\""};
+        QRandomGenerator random(4180);
+        QList<QStringList> rows(300, QStringList(3));
+        for (QStringList& row : rows) {
+            for (QString& field : row) {
+                for (int k = random.bounded(6); k > 0; --k)
+                    field += pool[random.bounded(int(pool.size()))];
+            }
+        }
+        QCOMPARE(parsedCsv(CsvExport::csv(rows)), rows);
+    }
+
+    void exportsHoldTheirHeaderAndOneRowEach()
+    {
+        const QVector<Standings::Place> standings =
+            Standings::ranked({{1, "Owls", "9"}, {2, "Cleared", "-1"}, {3, "Ants, Bees", "9"}});
+        QCOMPARE(CsvExport::resultsCsv(standings),
+                 "Rank,Team,Score\r\n1,Owls,9\r\n1,\"Ants, Bees\",9\r\n,Cleared,\r\n");
+        const QDateTime at(QDate(2026, 12, 7), QTime(20, 15, 3, 999), Qt::LocalTime);
+        const QList<ScoreLogEntry> log{{at, "Owls", "-1", "5", ScoreCause::Typed},
+                                       {at, "Owls", "5", "-1", ScoreCause::Undo},
+                                       {at, "Owls", "-1", "5", ScoreCause::Redo},
+                                       {at, "Owls", "5", "0", ScoreCause::NewGame},
+                                       {at.addSecs(60), "Owls", "0", "5", ScoreCause::Restored}};
+        QCOMPARE(CsvExport::scoreLogCsv(log), "Time,Team,Old score,New score,Cause\r\n"
+                                              "2026-12-07T20:15:03,Owls,,5,typed\r\n"
+                                              "2026-12-07T20:15:03,Owls,5,,undo\r\n"
+                                              "2026-12-07T20:15:03,Owls,,5,redo\r\n"
+                                              "2026-12-07T20:15:03,Owls,5,0,new game\r\n"
+                                              "2026-12-07T20:16:03,Owls,0,5,restored\r\n");
+    }
+
+    void recoverySurvivesARoundTripThroughItsFile_data()
+    {
+        QTest::addColumn<Recovery>("recovery");
+        QTest::newRow("names with line ends, quotes, non-ASCII") << sample();
+        QTest::newRow("no file open, no time, no team") << Recovery{};
+        QTest::newRow("last row") << Recovery{
+            "C:\\q.brm", QDateTime::currentDateTime(), {{32766, "", "", "0"}}};
+    }
+    void recoverySurvivesARoundTripThroughItsFile()
+    {
+        QFETCH(Recovery, recovery);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("made/for/it/recovery.scores");
+        QVERIFY(ScoreRecovery::save(recovery, path));
+        QCOMPARE(ScoreRecovery::load(path), recovery);
+        ScoreRecovery::discard(path);
+        QCOMPARE(ScoreRecovery::load(path), std::nullopt);
+    }
+
+    void everyCutOfARecoveryFileIsRefused()
+    {
+        const QByteArray whole = ScoreRecovery::bytes(sample());
+        for (qsizetype n = 0; n < whole.size(); ++n)
+            QVERIFY2(!ScoreRecovery::read(whole.left(n)), qPrintable(QString::number(n)));
+    }
+
+    void damagedRecoveryIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = ScoreRecovery::bytes(sample());
+        const QByteArray json = good.mid(good.indexOf('\n') + 1);
+        QCOMPARE(sealed(json), good);
+        const auto with = [&json](const char* from, const char* to) {
+            return sealed(QByteArray(json).replace(from, to));
+        };
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("random bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\xff{\"", 12);
+        QTest::newRow("no header") << json;
+        QTest::newRow("other format") << QByteArray(good).replace("Brimley score", "Brimley");
+        QTest::newRow("later version") << QByteArray(good).replace("recovery 1 ", "recovery 2 ");
+        QTest::newRow("a score changed") << QByteArray(good).replace("\"12\"", "\"13\"");
+        QTest::newRow("a list") << sealed("[]");
+        QTest::newRow("file as number") << with("\"/quiz/Friday.brm\"", "7");
+        QTest::newRow("bad time") << with("2026-12-07", "2026-13-07");
+        QTest::newRow("teams as object") << sealed(R"({"file":"","teams":{},"written":""})");
+        QTest::newRow("index as text") << with("\"index\":0", "\"index\":\"0\"");
+        QTest::newRow("index fractional") << with("\"index\":0", "\"index\":0.5");
+        QTest::newRow("rows out of order") << with("\"index\":0", "\"index\":2");
+        QTest::newRow("row past the list") << with("\"index\":2", "\"index\":32767");
+        QTest::newRow("huge row") << with("\"index\":2", "\"index\":1e300");
+        QTest::newRow("score as number") << with("\"score\":\"12\"", "\"score\":12");
+        QTest::newRow("score not a display's") << with("\"score\":\"12\"", "\"score\":\"012\"");
+        QTest::newRow("name missing") << with("\"name\":", "\"nom\":");
+        QTest::newRow("trailing bytes") << sealed(json + "}");
+    }
+    void damagedRecoveryIsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(ScoreRecovery::read(bytes), std::nullopt);
+    }
+
+    void recoveryMatchesOnlyItsOwnSetUp_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QVector<Team>>("list");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("same") << "/q.brm" << teams({"A", "-B", "C"}) << true;
+        QTest::newRow("hidden team added last") << "/q.brm" << teams({"A", "-B", "C", "-D"}) << true;
+        QTest::newRow("other file") << "/r.brm" << teams({"A", "-B", "C"}) << false;
+        QTest::newRow("renamed") << "/q.brm" << teams({"A", "-B", "c"}) << false;
+        QTest::newRow("reordered") << "/q.brm" << teams({"C", "-B", "A"}) << false;
+        QTest::newRow("team hidden") << "/q.brm" << teams({"A", "-B", "-C"}) << false;
+        QTest::newRow("hidden team shown") << "/q.brm" << teams({"A", "B", "C"}) << false;
+        QTest::newRow("team added") << "/q.brm" << teams({"A", "-B", "C", "D"}) << false;
+        QTest::newRow("rows moved") << "/q.brm" << teams({"A", "C"}) << false;
+        QVector<Team> otherPicture = teams({"A", "-B", "C"});
+        otherPicture[2].TeamPicture.clear();
+        QTest::newRow("other picture") << "/q.brm" << otherPicture << false;
+    }
+    void recoveryMatchesOnlyItsOwnSetUp()
+    {
+        QFETCH(QString, file);
+        QFETCH(QVector<Team>, list);
+        const Recovery recovery = ScoreRecovery::capture("/q.brm", teams({"A", "-B", "C"}), {}, {});
+        QTEST(ScoreRecovery::matches(recovery, file, list), "matches");
+    }
+
+    // After a crash the teams are read from their file again, as new teams: scores follow the rows.
+    void restoredScoresReachTheSameRows()
+    {
+        const QVector<Team> before = teams({"A", "-B", "C"}), after = teams({"A", "-B", "C"});
+        ScoreBook scores, restored;
+        for (int i = 0; i < 3; ++i)
+            scores.setScore(before[i].Identity, QStringList{"7", "3", "-1"}[i]);
+        const auto recovery =
+            ScoreRecovery::read(ScoreRecovery::bytes(ScoreRecovery::capture("", before, scores, {})));
+        QVERIFY(recovery && ScoreRecovery::matches(*recovery, "", after));
+        ScoreRecovery::restore(*recovery, after, restored);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(restored.scoreOf(after[i].Identity),
+                     QStringList({"7", ScoreBook::startingScore(), "-1"})[i]);
+    }
+
+    void loadTakesOnlyAnOrdinaryFileOfSensibleSize_data()
+    {
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("16 MB") << true;
+        QTest::newRow("over 16 MB") << false;
+        QTest::newRow("missing") << false;
+        QTest::newRow("a folder") << false;
+        QTest::newRow("/dev/zero") << false; // endless
+        QTest::newRow("a FIFO") << false;    // nobody writes to it
+    }
+    void loadTakesOnlyAnOrdinaryFileOfSensibleSize()
+    {
+        const QString kind = QTest::currentDataTag();
+        QTemporaryDir dir;
+        const QString path = kind.startsWith("/dev/") ? kind : dir.filePath("recovery.scores");
+        if (kind == "a folder")
+            QVERIFY(QDir().mkdir(path));
+        if (kind.contains("16 MB")) { // a valid recovery padded with blanks, which JSON allows
+            const QByteArray good = ScoreRecovery::bytes(sample());
+            QByteArray json = good.mid(good.indexOf('\n') + 1);
+            json.append(16 * 1024 * 1024 + int(kind.startsWith("over")) - good.size(), ' ');
+            const QByteArray bytes = sealed(json);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        if (kind == "a FIFO") {
+#ifdef Q_OS_UNIX
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#else
+            QSKIP("no FIFOs here");
+#endif
+        }
+        QTEST(ScoreRecovery::load(path).has_value(), "loads");
+    }
+
+    void aFailedSaveSaysWhyAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("reasonHas"); // the system's words vary, ours do not
+        QTest::newRow("read-only folder") << "";
+        QTest::newRow("folder cannot be made") << "recovery.scores cannot be made";
+        QTest::newRow("too large to load again") << "too many";
+    }
+    void aFailedSaveSaysWhyAndKeepsTheOldFile()
+    {
+        const QString kind = QTest::currentDataTag();
+        QFETCH(QString, reasonHas);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("recovery.scores");
+        QVERIFY(ScoreRecovery::save(sample(), path));
+        Recovery next;
+        QString target = path;
+        if (kind == "read-only folder") {
+#ifdef Q_OS_UNIX
+            if (::geteuid() == 0)
+                QSKIP("root may write into any folder");
+#endif
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        }
+        if (kind == "folder cannot be made")
+            target = path + "/recovery.scores"; // its folder would be the file
+        if (kind == "too large to load again")
+            next.currentFile = QString(16 * 1024 * 1024, u'x');
+        const SafeFile::Result result = ScoreRecovery::save(next, target);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!result);
+        QVERIFY2(!result.reason.isEmpty() && result.reason.contains(reasonHas), qPrintable(result.reason));
+        QCOMPARE(ScoreRecovery::load(path), sample());
+    }
+};
+
+QTEST_MAIN(tst_QuizNight)
+#include "tst_QuizNight.moc"
