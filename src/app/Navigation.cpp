@@ -6,6 +6,7 @@
 #include "console/frmConsole.h"
 #include "options/frmOptions.h"
 #include "scoreboard/AudienceScreen.h"
+#include "scoreboard/GameCommands.h"
 #include "scoreboard/frmScoreboard.h"
 
 #include <QApplication>
@@ -166,6 +167,8 @@ void showOptions()
 void showScoreboard()
 {
     watchScreens();
+    // Asked before the board comes up, from the window the operator works in.
+    GameCommands::offerRecovery(shownWindow<frmOptions>() ? frmOptions::instance() : operatorWindow(nullptr));
     frmScoreboard* scoreboard = frmScoreboard::instance();
     // With a screen for the audience, the board goes there and the operator gets the console; on a
     // single screen the scoreboard is shown as it always was.

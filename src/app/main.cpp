@@ -1,5 +1,7 @@
 #include "Version.h"
 #include "app/Navigation.h"
+#include "scoreboard/RecoveryKeeper.h"
+#include "scoreboard/ScoreRecovery.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,6 +25,8 @@ int main(int argc, char* argv[])
                                     QStringLiteral("[file]"));
     arguments.process(application);
 
+    // Every score change goes to the recovery file, so that a crash loses no score.
+    brimley::RecoveryKeeper::start(brimley::ScoreRecovery::defaultPath());
     brimley::Navigation::start(arguments.positionalArguments().value(0));
     return QApplication::exec();
 }

@@ -2,10 +2,12 @@
 
 #include "app/Navigation.h"
 #include "input/KeyMapping.h"
+#include "options/ExportCommands.h"
 #include "options/GameMenu.h"
 #include "options/ViewMenu.h"
 #include "platform/NumLock.h"
 #include "scoreboard/Game.h"
+#include "scoreboard/RecoveryKeeper.h"
 #include "scoreboard/frmScoreboard.h"
 
 #include <QCloseEvent>
@@ -15,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -48,6 +51,9 @@ frmConsole::frmConsole(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Brimley Console"));
     setFocusPolicy(Qt::StrongFocus);
     createControls();
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    ExportCommands::addTo(file, nullptr, this);
     GameMenu::add(*this, nullptr);
     ViewMenu::add(*this, nullptr);
     installEventFilter(this);
@@ -58,6 +64,8 @@ frmConsole::frmConsole(QWidget* parent) : QMainWindow(parent)
     sinceThumbnail.start();
 
     connect(&Game::instance(), &Game::scoreChanged, this, &frmConsole::refresh);
+    if (const RecoveryKeeper* keeper = RecoveryKeeper::instance())
+        connect(keeper, &RecoveryKeeper::problemChanged, this, &frmConsole::refresh);
     refresh();
 }
 
@@ -106,6 +114,10 @@ void frmConsole::createControls()
 
     lblStatus = new QLabel(client);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblRecovery = new QLabel(client);
+    lblRecovery->setObjectName(QStringLiteral("lblRecovery"));
+    lblRecovery->setWordWrap(true);
+    lblRecovery->setTextFormat(Qt::PlainText);
 
     auto* buttons = new QHBoxLayout;
     cmdBlackout = commandButton(client, "cmdBlackout", QStringLiteral("Blackout"));
@@ -126,12 +138,13 @@ void frmConsole::createControls()
             scoreboard->ToggleFullScreen();
     });
 
-    grid->addWidget(tblTeams, 0, 0, 4, 1);
+    grid->addWidget(tblTeams, 0, 0, 5, 1);
     grid->addWidget(picThumbnail, 0, 1);
     grid->addWidget(lblEntry, 1, 1);
     grid->addWidget(lstChanges, 2, 1);
     grid->addWidget(lblStatus, 3, 1);
-    grid->addLayout(buttons, 4, 0, 1, 2);
+    grid->addWidget(lblRecovery, 4, 1);
+    grid->addLayout(buttons, 5, 0, 1, 2);
     grid->setRowStretch(2, 1);
 }
 
@@ -144,8 +157,12 @@ void frmConsole::attach(frmScoreboard* board)
     scoreboard = board;
     if (board) {
         connect(board, &frmScoreboard::shownChanged, this, &frmConsole::refresh);
-        // Closing the scoreboard closes the console; closing the console leaves the scoreboard.
-        connect(board, &QObject::destroyed, this, &QWidget::close);
+        // Closing the scoreboard closes the console; closing the console leaves the scoreboard. The board
+        // is half gone by the time it says so: it is let go before anything else happens.
+        connect(board, &QObject::destroyed, this, [this] {
+            scoreboard = nullptr;
+            close();
+        });
         board->setOperatedFromConsole(true);
     }
     refresh();
@@ -252,10 +269,18 @@ void frmConsole::refresh()
     }
 
     const std::optional<bool> numLock = NumLock::system().isOn();
-    lblStatus->setText(QStringLiteral("Blackout %1    Full screen %2    NumLock %3")
+    lblStatus->setText(QStringLiteral("Blackout %1    Full screen %2    Standings %3    NumLock %4")
                            .arg(onOff(scoreboard && scoreboard->isBlackedOut()),
                                 onOff(scoreboard && scoreboard->isFullScreen()),
+                                onOff(scoreboard && scoreboard->isShowingStandings()),
                                 numLock ? onOff(*numLock) : QStringLiteral("–")));
+    const RecoveryKeeper* keeper = RecoveryKeeper::instance();
+    if (!keeper)
+        lblRecovery->setText(QStringLiteral("Scores are not kept for recovery."));
+    else if (keeper->problem().isEmpty())
+        lblRecovery->setText(QStringLiteral("Scores are kept for recovery in %1").arg(keeper->path()));
+    else
+        lblRecovery->setText(QStringLiteral("Scores cannot be kept for recovery: %1").arg(keeper->problem()));
     requestThumbnail();
 }
 

@@ -68,6 +68,7 @@ private:
     QLabel* picThumbnail = nullptr;
     QListWidget* lstChanges = nullptr;
     QLabel* lblStatus = nullptr;
+    QLabel* lblRecovery = nullptr;
     QPushButton* cmdBlackout = nullptr;
     QPushButton* cmdUndo = nullptr;
     QPushButton* cmdRedo = nullptr;

@@ -80,6 +80,18 @@ bool askToSave(FileCommandsWindow& window, SavePrompt prompt)
     return false;
 }
 
+bool mayReplace(QWidget* parent, const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    Dialogs::beep();
+    const auto answer = Dialogs::ask(parent, QStringLiteral("Overwrite file?"),
+                                     QStringLiteral("Are you sure you want to save over this file?") + LineBreak +
+                                         path,
+                                     Dialogs::Buttons::YesNo, Dialogs::Icon::Question);
+    return answer == Dialogs::Answer::Yes;
+}
+
 bool SaveFileAs(FileCommandsWindow& window, bool SaveAsPrompt)
 {
     QWidget* parent = window.dialogParent();
@@ -89,15 +101,8 @@ bool SaveFileAs(FileCommandsWindow& window, bool SaveAsPrompt)
         const std::optional<QString> chosen = window.chooseFileToSave(QLatin1String(SaveFilter));
         if (!chosen || chosen->isEmpty())
             return false;
-        if (QFileInfo::exists(*chosen)) {
-            Dialogs::beep();
-            const auto answer = Dialogs::ask(parent, QStringLiteral("Overwrite file?"),
-                                             QStringLiteral("Are you sure you want to save over this file?") +
-                                                 LineBreak + *chosen,
-                                             Dialogs::Buttons::YesNo, Dialogs::Icon::Question);
-            if (answer != Dialogs::Answer::Yes)
-                return false;
-        }
+        if (!mayReplace(parent, *chosen))
+            return false;
         path = *chosen;
     }
 

@@ -50,6 +50,10 @@ bool askToSave(FileCommandsWindow& window, SavePrompt prompt);
 // The same from a window without file commands of its own, with plain dialogs.
 bool askToSave(QWidget* parent, SavePrompt prompt);
 
+// Before a file is replaced: when a file of that path exists, sounds the beep and asks the overwrite
+// question. Returns whether the file may be written.
+bool mayReplace(QWidget* parent, const QString& path);
+
 // Saves the model. With a file open and no prompt wanted, to that file; otherwise to a path chosen in the
 // save dialog, asking (after a beep) before replacing an existing file. A failed write is told to the
 // operator and changes nothing: the open file, the caption and the unsaved changes stay as they were.

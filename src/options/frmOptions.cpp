@@ -5,6 +5,7 @@
 #include "app/Numbers.h"
 #include "led/NumberLED.h"
 #include "options/FileCommands.h"
+#include "options/ExportCommands.h"
 #include "options/GameMenu.h"
 #include "options/ViewMenu.h"
 #include "platform/Dialogs.h"
@@ -104,7 +105,8 @@ void frmOptions::createMenu()
     separator("mnuFileSep1");
     mnuFileGoToSB =
         item("mnuFileGoToSB", QStringLiteral("Go To Scoreboard"), QKeySequence(Qt::CTRL | Qt::Key_G));
-    separator("mnuFileSep2");
+    QAction* beforeExit = separator("mnuFileSep2");
+    ExportCommands::addTo(mnuFile, beforeExit, this);
     mnuFileExit = item("mnuFileExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
     mnuHelp = menuBar()->addAction(QStringLiteral("Help"));

@@ -23,6 +23,7 @@ public:
     static Game& instance();
 
     QString scoreOf(TeamId team) const { return scores.scoreOf(team); }
+    const ScoreBook& book() const { return scores; }
     // Whether any team's score has changed in this run.
     bool hasStarted() const { return !changes.isEmpty(); }
 

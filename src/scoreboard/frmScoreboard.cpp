@@ -11,10 +11,13 @@
 #include "scoreboard/CellLayout.h"
 #include "scoreboard/Game.h"
 #include "scoreboard/NameFit.h"
+#include "scoreboard/Standings.h"
+#include "scoreboard/StandingsView.h"
 #include "scoreboard/modGrabKeys.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <algorithm>
 #include <optional>
 #include <QPainter>
 #include <QResizeEvent>
@@ -76,6 +79,9 @@ frmScoreboard::frmScoreboard(QWidget* parent) : QWidget(parent)
     readKeysOf(this);
     readKeysOf(picDrawingArea);
     createTemplates();
+
+    picStandings = new StandingsView(this);
+    picStandings->hide();
 
     // Above everything else the window holds; it never takes the focus, so the keys still reach the
     // control the operator last chose.
@@ -253,6 +259,8 @@ void frmScoreboard::P3PositionTeamData()
         setPalette(windowPalette);
     }
     picBlackout->setBackColor(settings.BackColor);
+    if (picStandings->isVisible())
+        fillStandings();
     const QColor textColour = toQColor(settings.TextColor);
 
     std::optional<NameFit> names;
@@ -310,6 +318,47 @@ void frmScoreboard::P3PositionTeamData()
     }
 }
 
+void frmScoreboard::ShowStandings(bool reveal)
+{
+    fillStandings();
+    picStandings->setShownFromLast(reveal ? 0 : picStandings->count());
+    picStandings->setGeometry(rect());
+    picStandings->show();
+    // Under a blackout, if there is one: the audience sees the standings when the board comes back.
+    picStandings->stackUnder(picBlackout);
+    emit shownChanged();
+}
+
+void frmScoreboard::HideStandings()
+{
+    picStandings->hide();
+    emit shownChanged();
+}
+
+bool frmScoreboard::isShowingStandings() const
+{
+    return picStandings->isVisible();
+}
+
+// The standings of the teams on the board, from their scores as they are now.
+void frmScoreboard::fillStandings()
+{
+    const Settings& settings = model();
+    QVector<Standings::Entry> cells;
+    for (int k = 1; k <= totalObjs && k < cellArray.size(); ++k) {
+        const TeamId team = cellArray[k].team;
+        const auto listed = std::find_if(settings.Teams.cbegin(), settings.Teams.cend(),
+                                         [team](const Team& t) { return t.Identity == team; });
+        cells.append({team, listed == settings.Teams.cend() ? QString() : listed->TeamName,
+                      Game::instance().scoreOf(team)});
+    }
+    QList<StandingsView::Entry> table;
+    for (const Standings::Place& place : Standings::ranked(cells))
+        table.append({place.rank, place.entry.name, place.entry.score});
+    picStandings->setColours(settings.BackColor, settings.LEDColor, settings.LEDBackColor, settings.TextColor);
+    picStandings->setEntries(table, LedGeometry::digitCount(cellArray[0].nledScore->Max()));
+}
+
 bool frmScoreboard::drawingAreaUsable() const
 {
     return picDrawingArea->width() > 0 && picDrawingArea->height() > 0;
@@ -335,6 +384,7 @@ void frmScoreboard::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     picBlackout->setGeometry(rect());
+    picStandings->setGeometry(rect());
     applyResizeRule();
 }
 

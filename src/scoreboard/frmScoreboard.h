@@ -32,6 +32,7 @@ namespace brimley {
 class ImageBox;
 class NumberLED;
 class PictureBox;
+class StandingsView;
 
 // One team cell: its container and everything in it, and the team it shows.
 struct Cell
@@ -93,6 +94,11 @@ public:
     // A key typed for cell k, as if typed on its score display.
     void typeOnDisplay(int cell, const QKeyEvent& event);
     bool isBlackedOut() const;
+    // The standings in place of the cells (F5), or to be revealed team by team from last place
+    // (Shift+F5): Space or Right shows the next team, Left hides it again; F5 or Escape goes back.
+    void ShowStandings(bool reveal);
+    void HideStandings();
+    bool isShowingStandings() const;
     // Full screen on the given screen, leaving the screen it was on.
     void showFullScreenOn(QScreen* screen);
     // While the operator works from the console, the audience sees no focus mark and no pointer.
@@ -118,6 +124,8 @@ private:
     void readKeysOf(QWidget* control);
     void keyTyped(KeyTarget target, int index, const QKeyEvent& event);
     void typeOnCell(int index, int KeyCode);
+    bool standingsKey(int KeyCode, int Shift, bool repeated);
+    void fillStandings();
     void projectorKey(int KeyCode, int Shift, bool repeated);
     // Every display that shows the team shows its new score.
     void showScore(TeamId team, const QString& caption);
@@ -128,6 +136,8 @@ private:
 
     PictureBox* picDrawingArea = nullptr;
     QVector<Cell> cellArray;
+    // Over the cells while the standings show.
+    StandingsView* picStandings = nullptr;
     // Covers the whole window in the background colour while blacked out.
     PictureBox* picBlackout = nullptr;
 

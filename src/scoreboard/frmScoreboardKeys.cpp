@@ -15,6 +15,7 @@
 #include "platform/WindowManager.h"
 #include "scoreboard/Game.h"
 #include "scoreboard/GameCommands.h"
+#include "scoreboard/StandingsView.h"
 #include "scoreboard/modGrabKeys.h"
 
 #include <QKeyEvent>
@@ -68,9 +69,41 @@ void frmScoreboard::keyTyped(KeyTarget target, int index, const QKeyEvent& event
         return;
     }
     AllKeyCode(KeyCode);
+    // While the standings show, the keys move through them and no key reaches the score entry.
+    if (isShowingStandings() && standingsKey(KeyCode, Shift, event.isAutoRepeat()))
+        return;
     if (target == KeyTarget::ScoreDisplay)
         typeOnCell(index, KeyCode);
     projectorKey(KeyCode, Shift, event.isAutoRepeat());
+}
+
+// True when the key was the standings' own, or one they keep from the board.
+bool frmScoreboard::standingsKey(int KeyCode, int Shift, bool repeated)
+{
+    using KeyMapping::ScoreboardCommand;
+    const ScoreboardCommand command = KeyMapping::scoreboardCommand(saturate16(KeyCode), saturate16(Shift));
+    switch (command) {
+    case ScoreboardCommand::ShowStandings:
+    case ScoreboardCommand::LeaveFullScreen: // Escape
+        if (!repeated)
+            HideStandings();
+        return true;
+    case ScoreboardCommand::RevealStandings:
+        if (!repeated)
+            ShowStandings(true);
+        return true;
+    case ScoreboardCommand::ToggleFullScreen:
+    case ScoreboardCommand::ToggleBlackout:
+        return false; // the board's own, as always
+    default:
+        break;
+    }
+    if (KeyCode == KeyMapping::VK_SPACE || KeyCode == KeyMapping::VK_RIGHT)
+        picStandings->setShownFromLast(picStandings->shownFromLast() + 1);
+    else if (KeyCode == KeyMapping::VK_LEFT)
+        picStandings->setShownFromLast(picStandings->shownFromLast() - 1);
+    emit shownChanged();
+    return true;
 }
 
 void frmScoreboard::AllKeyCode(int KeyCode)
@@ -145,6 +178,8 @@ void frmScoreboard::projectorKey(int KeyCode, int Shift, bool repeated)
         break;
     case ScoreboardCommand::ShowStandings:
     case ScoreboardCommand::RevealStandings:
+        if (!repeated)
+            ShowStandings(command == ScoreboardCommand::RevealStandings);
         break;
     case ScoreboardCommand::None:
         break;

@@ -1,0 +1,39 @@
+#pragma once
+
+// Where the standings table stands on the audience's board: one row per team (rank, name, score), top
+// to bottom in as many columns as it takes to keep a row tall enough to read from the back of a room.
+// Up to twelve teams stand in one column; forty stand in four. Pixels, relative to the board.
+
+#include "led/LedGeometry.h"
+
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+namespace brimley::StandingsLayout {
+
+// A row's parts.
+struct Row
+{
+    QRect rank;
+    QRect name;
+    QRect score;
+};
+
+struct Table
+{
+    std::vector<Row> rows;        // in standings order: column by column, top to bottom
+    LedProperties rankDisplay;    // the displays' properties at the rows' height
+    LedProperties scoreDisplay;
+    int namePixelSize = 0;        // the names' font size before a long name is fitted
+};
+
+constexpr int RowsPerColumn = 12;
+
+// The display properties that give a display of `height` pixels showing `digits` digits.
+LedProperties displayOfHeight(int height, int digits);
+
+// The table for `count` teams on a board of `area`, ranks of `rankDigits` and scores of `scoreDigits`.
+Table layout(int count, QSize area, int rankDigits, int scoreDigits);
+
+} // namespace brimley::StandingsLayout

@@ -1,0 +1,110 @@
+#include "scoreboard/StandingsView.h"
+
+#include "app/Colours.h"
+#include "led/NumberLED.h"
+#include "scoreboard/NameFit.h"
+#include "scoreboard/StandingsLayout.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace brimley {
+
+StandingsView::StandingsView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picStandings"));
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void StandingsView::setColours(Colour background, Colour lit, Colour ledBack, Colour text)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(background));
+    colours.setColor(QPalette::WindowText, toQColor(text));
+    setPalette(colours);
+    litColour = lit;
+    ledBackground = ledBack;
+    textColour = text;
+    layOut();
+}
+
+void StandingsView::setEntries(const QList<Entry>& table, int scoreDigits)
+{
+    entries = table;
+    digits = scoreDigits;
+    shown = std::clamp(shown, 0, count());
+    // One display and one name per team, made or removed as the number of teams asks.
+    while (ranks.size() < entries.size()) {
+        auto* rank = new NumberLED(this);
+        rank->setObjectName(QStringLiteral("nledRank"));
+        auto* name = new QLabel(this);
+        name->setObjectName(QStringLiteral("lblStandingsName"));
+        name->setTextFormat(Qt::PlainText);
+        name->setFont(QFont(QStringLiteral("Arial")));
+        auto* score = new NumberLED(this);
+        score->setObjectName(QStringLiteral("nledStandingsScore"));
+        for (QWidget* part : std::initializer_list<QWidget*>{rank, name, score}) {
+            part->setFocusPolicy(Qt::NoFocus);
+            part->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        ranks.append(rank);
+        names.append(name);
+        scores.append(score);
+    }
+    while (ranks.size() > entries.size()) {
+        delete ranks.takeLast();
+        delete names.takeLast();
+        delete scores.takeLast();
+    }
+    layOut();
+}
+
+void StandingsView::setShownFromLast(int count)
+{
+    shown = std::clamp(count, 0, this->count());
+    layOut();
+}
+
+void StandingsView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void StandingsView::layOut()
+{
+    const int teams = count();
+    const int rankDigits = static_cast<int>(QString::number(std::max(teams, 9)).size());
+    const StandingsLayout::Table table = StandingsLayout::layout(teams, size(), rankDigits, digits);
+    if (static_cast<int>(table.rows.size()) != teams)
+        return;
+    const NameFit fitting(QFont(QStringLiteral("Arial")), table.namePixelSize);
+    for (int i = 0; i < teams; ++i) {
+        const Entry& entry = entries[i];
+        const StandingsLayout::Row& row = table.rows[static_cast<std::size_t>(i)];
+        const bool visible = i >= teams - shown;
+        ranks[i]->setLayoutProperties(table.rankDisplay);
+        ranks[i]->setCaption(entry.rank > 0 ? QString::number(entry.rank) : QStringLiteral("-1"));
+        ranks[i]->move(row.rank.topLeft());
+        scores[i]->setLayoutProperties(table.scoreDisplay);
+        scores[i]->setCaption(entry.score);
+        scores[i]->move(row.score.topLeft());
+        for (NumberLED* display : {ranks[i], scores[i]}) {
+            display->setLitColor(litColour);
+            display->setLedBackColor(ledBackground);
+            display->setVisible(visible);
+        }
+        const NameFit::FittedName fitted = fitting.fit(entry.name, row.name.width());
+        QFont font = names[i]->font();
+        font.setPixelSize(fitted.pixelSize);
+        names[i]->setFont(font);
+        names[i]->setText(fitted.text);
+        names[i]->setGeometry(row.name);
+        names[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        names[i]->setVisible(visible);
+    }
+}
+
+} // namespace brimley

@@ -1,0 +1,59 @@
+#pragma once
+
+// The standings on the audience's board: every shown team with its rank, name and score, highest
+// score first, in the board's LED displays and colours. For a reveal the table starts empty and shows
+// the teams one by one from last place to first.
+
+#include "app/Settings.h"
+
+#include <QList>
+#include <QVector>
+#include <QWidget>
+
+class QLabel;
+
+namespace brimley {
+
+class NumberLED;
+
+class StandingsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Entry
+    {
+        int rank = 0; // 0: no rank, for a team without a score
+        QString name;
+        QString score;
+    };
+
+    explicit StandingsView(QWidget* parent = nullptr);
+
+    void setColours(Colour background, Colour lit, Colour ledBackground, Colour text);
+    // The table in standings order; scores are shown with `scoreDigits` digits.
+    void setEntries(const QList<Entry>& entries, int scoreDigits);
+    int count() const { return static_cast<int>(entries.size()); }
+
+    // How many teams are shown, counted from last place.
+    int shownFromLast() const { return shown; }
+    void setShownFromLast(int count);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layOut();
+
+    QList<Entry> entries;
+    int digits = 2;
+    int shown = 0;
+    Colour litColour = 0x0000FF;
+    Colour ledBackground = 0;
+    Colour textColour = 0xFFFFFF;
+    QVector<NumberLED*> ranks;
+    QVector<QLabel*> names;
+    QVector<NumberLED*> scores;
+};
+
+} // namespace brimley
