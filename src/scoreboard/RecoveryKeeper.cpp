@@ -18,7 +18,7 @@ QPointer<RecoveryKeeper>& keeper()
 
 } // namespace
 
-RecoveryKeeper::RecoveryKeeper(const QString& path) : QObject(qApp), filePath(path)
+RecoveryKeeper::RecoveryKeeper(const QString& path, QObject* parent) : QObject(parent), filePath(path)
 {
     connect(&Game::instance(), &Game::scoreChanged, this, &RecoveryKeeper::write);
 }
@@ -26,7 +26,7 @@ RecoveryKeeper::RecoveryKeeper(const QString& path) : QObject(qApp), filePath(pa
 void RecoveryKeeper::start(const QString& path)
 {
     if (!keeper())
-        keeper() = new RecoveryKeeper(path);
+        keeper() = new RecoveryKeeper(path, qApp);
 }
 
 RecoveryKeeper* RecoveryKeeper::instance()

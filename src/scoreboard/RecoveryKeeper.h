@@ -15,7 +15,10 @@ class RecoveryKeeper : public QObject
     Q_OBJECT
 
 public:
-    // Keeps the file at `path` from now on. The program starts it; tests that do not, keep no file.
+    // Keeps the file at `path` from now on.
+    explicit RecoveryKeeper(const QString& path, QObject* parent = nullptr);
+
+    // The program's keeper, of the file at `path`. The program starts it; tests that do not, keep no file.
     static void start(const QString& path);
     // Null unless started.
     static RecoveryKeeper* instance();
@@ -28,7 +31,6 @@ signals:
     void problemChanged(const QString& problem);
 
 private:
-    explicit RecoveryKeeper(const QString& path);
     void write();
 
     QString filePath;

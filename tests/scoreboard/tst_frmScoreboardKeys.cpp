@@ -11,6 +11,7 @@
 #include "scoreboard/Game.h"
 #include "scoreboard/frmScoreboard.h"
 
+#include <QLabel>
 #include <QScreen>
 #include <QtTest>
 
@@ -205,6 +206,48 @@ private slots:
         ctrl(Qt::Key_Z);
         QCOMPARE(scores(), (QStringList{"10", "0", "7"}));
         QCOMPARE(Dialogs::Testing::unexpected(), 0);
+    }
+
+    // F5 puts the standings over the board; while they show, no key reaches the score entry.
+    // Shift+F5 starts them empty, and Space or Right brings the teams in from last place, Left takes
+    // the latest back.
+    void theStandingsRankTheTeamsAndKeepTheKeys()
+    {
+        useTeams(4);
+        type(1, "5E");
+        type(2, "9E");
+        type(3, "5E");
+        type(4, "D");
+        const auto standings = [this] {
+            QStringList rows;
+            const auto ranks = window->findChildren<NumberLED*>("nledRank");
+            const auto names = window->findChildren<QLabel*>("lblStandingsName");
+            const auto points = window->findChildren<NumberLED*>("nledStandingsScore");
+            for (int i = 0; i < ranks.size(); ++i)
+                if (ranks[i]->isVisible())
+                    rows << ranks[i]->Caption() + " " + names[i]->text() + " " + points[i]->Caption();
+            return rows.join(", ");
+        };
+        QTest::keyClick(display(1), Qt::Key_F5);
+        QVERIFY(window->isShowingStandings());
+        QCOMPARE(standings(), "1 Team 2 9, 2 Team 1 5, 2 Team 3 5, -1 Team 4 -1");
+        type(1, "7E");
+        ctrl(Qt::Key_Z);
+        QCOMPARE(scores(), (QStringList{"5", "9", "5", "-1"}));
+
+        QTest::keyClick(display(1), Qt::Key_F5, Qt::ShiftModifier);
+        QCOMPARE(standings(), "");
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Left})
+            QTest::keyClick(display(1), key);
+        QCOMPARE(standings(), "-1 Team 4 -1");
+        for (int i = 0; i < 5; ++i) // no further than the winner
+            QTest::keyClick(display(1), Qt::Key_Space);
+        QCOMPARE(standings(), "1 Team 2 9, 2 Team 1 5, 2 Team 3 5, -1 Team 4 -1");
+
+        QTest::keyClick(display(1), Qt::Key_Escape);
+        QVERIFY(!window->isShowingStandings());
+        type(1, "7E");
+        QCOMPARE(scores(), (QStringList{"7", "9", "5", "-1"}));
     }
 
     void tabMovesBetweenDisplaysInCellOrder()
