@@ -152,6 +152,24 @@ void BM_ConsoleThumbnail(benchmark::State& state)
 }
 BENCHMARK(BM_ConsoleThumbnail)->Arg(40)->Unit(benchmark::kMillisecond);
 
+// The standings of 40 teams on a 4K board, built from the scores and painted.
+void BM_Standings(benchmark::State& state)
+{
+    setShownTeams(static_cast<int>(state.range(0)));
+    Game::instance().reset();
+    for (const Team& team : model().Teams)
+        Game::instance().setScore(team.Identity, QString::number(team.Identity % 90));
+    auto scoreboard = shownScoreboard({3840, 2160});
+    QImage frame(scoreboard->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        scoreboard->ShowStandings(false);
+        scoreboard->render(&frame);
+        scoreboard->HideStandings();
+        benchmark::DoNotOptimize(frame.bits());
+    }
+}
+BENCHMARK(BM_Standings)->Arg(40)->Unit(benchmark::kMillisecond);
+
 // A word processor's document of about the given size, marked up as such programs write it: font,
 // colour, style and list tables; every run of text in its own group with revision marks and the full
 // set of language and font properties; escapes and Unicode; bulleted lists, table rows and a picture

@@ -2,6 +2,7 @@
 
 #include "app/Colours.h"
 #include "led/NumberLED.h"
+#include "platform/CachedLabel.h"
 #include "scoreboard/NameFit.h"
 #include "scoreboard/StandingsLayout.h"
 
@@ -39,7 +40,7 @@ void StandingsView::setEntries(const QList<Entry>& table, int scoreDigits)
     while (ranks.size() < entries.size()) {
         auto* rank = new NumberLED(this);
         rank->setObjectName(QStringLiteral("nledRank"));
-        auto* name = new QLabel(this);
+        auto* name = new CachedLabel(this);
         name->setObjectName(QStringLiteral("lblStandingsName"));
         name->setTextFormat(Qt::PlainText);
         name->setFont(QFont(QStringLiteral("Arial")));
