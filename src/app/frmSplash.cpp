@@ -97,10 +97,10 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
 
     // The scoreboard's keys beyond F1 and F2, in the room left between F2's line and the Help button.
     lblFullScreenKeys = makeLabel(frameSplash, "lblFullScreenKeys",
-                                  QStringLiteral("Press ' F11 ' for full screen, ' Ctrl+B ' to black out."),
+                                  QStringLiteral("' F11 ' full screen, ' Ctrl+B ' blackout, ' F5 ' standings"),
                                   Qt::AlignLeft, QRect(2640, 2145, 3255, 180));
     lblUndoKeys = makeLabel(frameSplash, "lblUndoKeys",
-                            QStringLiteral("Press ' Ctrl+Z ' to undo a score, ' Ctrl+Y ' to redo it."),
+                            QStringLiteral("' Ctrl+Z ' undo, ' Ctrl+Y ' redo, ' F3 ' console"),
                             Qt::AlignLeft, QRect(2640, 2325, 3255, 180));
 
     cmdHelp = new QPushButton(QStringLiteral("&Help"), frameSplash);
