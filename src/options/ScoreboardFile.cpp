@@ -4,17 +4,8 @@
 #include "platform/SafeFile.h"
 #include "platform/Windows1252.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #include <limits>
 #include <optional>
@@ -278,34 +269,6 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-// Opens the file for reading only if it is an ordinary file; otherwise, or when it cannot be opened,
-// says why. A FIFO or a device could keep the program waiting for ever, so on Unix the file is opened
-// without waiting and looked at before anything is read.
-QString openOrdinaryFile(QFile& file, const QString& path)
-{
-    const QString notOrdinary = QStringLiteral("It is not an ordinary file.");
-#ifdef Q_OS_UNIX
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    struct stat status{};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return notOrdinary;
-    }
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return file.errorString();
-    }
-#else
-    if (!QFileInfo(path).isFile())
-        return notOrdinary;
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-#endif
-    return {};
-}
-
 QString decodeFile(const QByteArray& bytes)
 {
     if (!looksLikeUtf8(bytes))
@@ -391,30 +354,13 @@ int readBytes(const QByteArray& bytes, Settings& settings)
 ReadResult readFile(const QString& path)
 {
     ReadResult result;
-    QFile file(path);
-    if (const QString refused = openOrdinaryFile(file, path); !refused.isEmpty()) {
-        result.reason = refused;
-        return result;
-    }
-    // In pieces, and never much past the limit: a device such as /dev/zero reports no size and never ends.
-    QByteArray bytes;
-    const bool tooLarge = !file.isSequential() && file.size() > MaximumFileSize;
-    while (!tooLarge && bytes.size() <= MaximumFileSize) {
-        const QByteArray piece = file.read(64 * 1024);
-        if (piece.isEmpty())
-            break;
-        bytes += piece;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        result.reason = file.errorString();
-        return result;
-    }
-    if (tooLarge || bytes.size() > MaximumFileSize) {
-        result.reason = QStringLiteral("The file is too large to be a scoreboard file.");
+    const SafeFile::ReadResult read = SafeFile::read(path, MaximumFileSize);
+    if (!read) {
+        result.reason = read.reason;
         return result;
     }
     result.settings.CurrentFile = path;
-    result.teamsLeftOut = readBytes(bytes, result.settings);
+    result.teamsLeftOut = readBytes(read.bytes, result.settings);
     result.ok = true;
     return result;
 }
