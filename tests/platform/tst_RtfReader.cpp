@@ -141,32 +141,23 @@ private slots:
                             Status status = Status::Read) {
             QTest::newRow(name) << rtf << text << status;
         };
-        row("paragraphs, a final \\par opens none", "{\\rtf1 a\\par\\par b\\par}", "a\n\nb");
-        row("\\line stays inside the paragraph", "{\\rtf1 a\\line b}", "a\u2028b");
-        row("line ends in the file are not text", "{\\rtf1 a\r\nb\\\nc}", "ab\nc");
+        // clang-format off
+        row("paragraphs, a final \\par opens none; \\line stays inside, line ends in the file are not text",
+            "{\\rtf1 a\\par\\par b\\line c\r\nd\\\ne\\par}", "a\n\nb\u2028cd\ne");
         row("one blank delimits a control word, the next is text", "{\\rtf1\\b  x\\fs20y\\li-20z}", " xyz");
         row("control symbols", "{\\rtf1 \\{x\\}\\\\y\\~z\\_w\\-v\\tab u}", "{x}\\y\u00A0z\u2011w\u00ADv\tu");
         row("Windows-1252 by default", "{\\rtf1\\ansi caf\\'e9 \\'93q\\'94 \\'80}", "café “q” €");
-        row("Symbol font bytes are symbols",
-            "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1\\'b7 a}\\tab x}", "• α\tx");
+        row("Symbol font bytes are symbols", "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1\\'b7 a}\\tab x}", "• α\tx");
         row("code page: \\fcharset over \\ansicpg",
-            "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial Cyr;}{\\f1\\fcharset0 "
-            "Arial;}}\\f0\\'c0\\f1\\'c0}",
-            "АÀ");
-        row("code page: Japanese, two bytes a character",
-            "{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0\\'82\\'a2}", "あい");
-        row("\\u with its stand-in skipped", "{\\rtf1 \\u8212\\'97x}", "—x");
+            "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial Cyr;}{\\f1\\fcharset0 Arial;}}\\f0\\'c0\\f1\\'c0}", "АÀ");
+        row("code page: Japanese, two bytes a character", "{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0\\'82\\'a2}", "あい");
+        row("\\u with its stand-in skipped, beyond 32767 written negative", "{\\rtf1 \\u8212\\'97x\\u-10179?\\u-8704?}", "—x😀");
         row("\\uc2 skips an escape and a letter", "{\\rtf1\\uc2\\u228 \\'e4xy}", "äy");
         row("a control word ends the skipping", "{\\rtf1\\u8226\\tab x}", "•\tx");
-        row("characters beyond 32767 written negative", "{\\rtf1\\u-10179?\\u-8704?}", "😀");
-        row("control characters are not text", "{\\rtf1 a\\'00\\'0d\\'0ab\\u10?c\\u99999999999?d\\u8233?e}",
-            "abcde");
-        row("tables of fonts, colours, styles and information are not text",
-            "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s1 Heading;}}"
-            "{\\info{\\title T}}x}",
-            "x");
-        row("pictures and binary data are skipped",
-            "{\\rtf1 a{\\pict\\pngblip 89504e47}{\\pict\\bin4 }{\\}}b}", "ab");
+        row("control characters are not text", "{\\rtf1 a\\'00\\'0d\\'0ab\\u10?c\\u99999999999?d\\u8233?e}", "abcde");
+        row("tables of fonts, colours, styles and information, pictures and binary data are not text",
+            "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}"
+            "a{\\pict\\pngblip 89504e47}{\\pict\\bin4 }{\\}}b}", "ab");
         row("ignorable destinations, unknown groups", "{\\rtf1 a{\\*\\foo bar{baz}}b{\\foo c}}", "abc");
         row("list text", "{\\rtf1{\\pntext\\f0 1.\\tab}Item\\par{\\listtext\\'95\\tab}B}", "1.\tItem\n•\tB");
         row("not RTF: empty", "", "", Status::NotRtf);
@@ -179,12 +170,9 @@ private slots:
         row("\\' with bad hex digits is dropped", "{\\rtf1 x\\'4gy\\'zz}", "xgyzz");
         row("binary data beyond the end", "{\\rtf1 a\\bin99999999999999999 bc}", "a");
         row("huge parameters saturate", "{\\rtf1\\fs99999999999999999999\\li-99999999999999 x}", "x");
-        row("groups nested 300000 deep",
-            "{\\rtf1 " + QByteArray("{").repeated(300000) + "deep" + QByteArray("}").repeated(300000) +
-                " after}",
-            "deep after");
-        row("skipped groups nested 300000 deep, never closed",
-            "{\\rtf1 y{\\*\\x" + QByteArray("{").repeated(300000), "y");
+        row("groups nested 300000 deep", "{\\rtf1 " + QByteArray(300000, '{') + "deep" + QByteArray(300000, '}') + " after}", "deep after");
+        row("skipped groups nested 300000 deep, never closed", "{\\rtf1 y{\\*\\x" + QByteArray(300000, '{'), "y");
+        // clang-format on
     }
     void textIsRecovered()
     {
@@ -268,29 +256,23 @@ private slots:
         const auto row = [](const char* name, const QByteArray& rtf, const char* word, const char* format) {
             QTest::newRow(name) << rtf << QString(word) << QString(format);
         };
+        // clang-format off
         row("a group scopes its formatting", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "x", "12pt | left");
-        row("inside the group", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "a",
-            "bold italic underline strike 12pt | left");
+        row("inside the group", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "a", "bold italic underline strike 12pt | left");
         row("font size in half points", "{\\rtf1\\fs21 x}", "x", "10.5pt | left");
         row("font from the table", "{\\rtf1" + fonts + "\\f1 x}", "x", "12pt Arial | left");
-        row("\\plain goes back to the default font", "{\\rtf1\\deff0" + fonts + "\\f1\\b\\fs40\\plain x}",
-            "x", "12pt Times New Roman | left");
-        row("colours from the table", "{\\rtf1" + colours + "\\cf2\\highlight1 x}", "x",
-            "12pt colour #0000ff background #ff0000 | left");
-        row("formatting beyond the depth kept is undone",
-            "{\\rtf1 " + QByteArray("{\\b ").repeated(1000) + "x" + QByteArray("}").repeated(1000) + "y}",
-            "y", "12pt | left");
-        row("indents and spacing in twips", "{\\rtf1\\qc\\li720\\ri360\\fi-360\\sb240\\sa120 x\\par}", "x",
-            "12pt | centre li 48 ri 24 fi -24 sb 16 sa 8 tabs 24");
+        row("\\plain goes back to the default font", "{\\rtf1\\deff0" + fonts + "\\f1\\b\\fs40\\plain x}", "x", "12pt Times New Roman | left");
+        row("colours from the table", "{\\rtf1" + colours + "\\cf2\\highlight1 x}", "x", "12pt colour #0000ff background #ff0000 | left");
+        row("formatting beyond the depth kept is undone", "{\\rtf1 " + QByteArray("{\\b ").repeated(1000) + "x" + QByteArray(1000, '}') + "y}", "y", "12pt | left");
+        row("indents and spacing in twips", "{\\rtf1\\qc\\li720\\ri360\\fi-360\\sb240\\sa120 x\\par}", "x", "12pt | centre li 48 ri 24 fi -24 sb 16 sa 8 tabs 24");
         row("\\pard resets", "{\\rtf1\\qc\\li720 a\\par\\pard b}", "b", "12pt | left");
-        row("tab stops from the left margin", "{\\rtf1\\li720\\tx1440\\tqr\\tx2880 x\\par}", "x",
-            "12pt | left li 48 tabs 48,right 144");
+        row("tab stops from the left margin", "{\\rtf1\\li720\\tx1440\\tqr\\tx2880 x\\par}", "x", "12pt | left li 48 tabs 48,right 144");
         row("superscript", "{\\rtf1{\\super x}}", "x", "super 12pt | left");
         row("\\nosupersub ends it", "{\\rtf1\\super\\nosupersub x}", "x", "12pt | left");
-        const QByteArray cells(
-            "{\\rtf1\\trowd\\cellx900\\cellx1800\\pard\\intbl\\qc A\\cell{\\pard\\intbl\\qr 42}\\cell\\row}");
+        const QByteArray cells("{\\rtf1\\trowd\\cellx900\\cellx1800\\pard\\intbl\\qc A\\cell{\\pard\\intbl\\qr 42}\\cell\\row}");
         row("a cell keeps its paragraph's formatting", cells, "42", "12pt | right");
         row("and the cell before it its own", cells, "A", "12pt | centre");
+        // clang-format on
     }
     void formatting()
     {
@@ -362,14 +344,15 @@ private slots:
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<qreal>("x");
         QTest::addColumn<double>("raised");
-        QTest::newRow("tab stops every half inch") << QByteArray("{\\rtf1 H\\tab H\\tab H}") << 96.0 << 0.0;
-        QTest::newRow("\\deftab") << QByteArray("{\\rtf1\\deftab360 H\\tab H\\tab H}") << 48.0 << 0.0;
-        QTest::newRow("after the paragraph's own tab stops")
-            << QByteArray("{\\rtf1\\deftab360\\tx1440 H\\tab H\\tab H}") << 120.0 << 0.0;
-        QTest::newRow("\\up in half points") << QByteArray("{\\rtf1 H\\tab{\\up12 H}}") << 48.0 << 6.0;
-        QTest::newRow("\\up alone") << QByteArray("{\\rtf1 H\\tab{\\up H}}") << 48.0 << 3.0;
-        QTest::newRow("\\dn") << QByteArray("{\\rtf1 H\\tab{\\dn8 H}}") << 48.0 << -4.0;
-        QTest::newRow("\\up0 undoes it") << QByteArray("{\\rtf1 H\\tab{\\up12\\up0 H}}") << 48.0 << 0.0;
+        // clang-format off
+        QTest::newRow("tab stops every half inch")           << QByteArray("{\\rtf1 H\\tab H\\tab H}")                   << 96.0  << 0.0;
+        QTest::newRow("\\deftab")                            << QByteArray("{\\rtf1\\deftab360 H\\tab H\\tab H}")        << 48.0  << 0.0;
+        QTest::newRow("after the paragraph's own tab stops") << QByteArray("{\\rtf1\\deftab360\\tx1440 H\\tab H\\tab H}") << 120.0 << 0.0;
+        QTest::newRow("\\up in half points")                 << QByteArray("{\\rtf1 H\\tab{\\up12 H}}")                  << 48.0  << 6.0;
+        QTest::newRow("\\up alone")                          << QByteArray("{\\rtf1 H\\tab{\\up H}}")                    << 48.0  << 3.0;
+        QTest::newRow("\\dn")                                << QByteArray("{\\rtf1 H\\tab{\\dn8 H}}")                   << 48.0  << -4.0;
+        QTest::newRow("\\up0 undoes it")                     << QByteArray("{\\rtf1 H\\tab{\\up12\\up0 H}}")             << 48.0  << 0.0;
+        // clang-format on
     }
     void textIsPlacedAsWritten()
     {
@@ -383,14 +366,12 @@ private slots:
         document.drawContents(&painter);
         painter.end();
         const QTextLine line = document.firstBlock().layout()->lineAt(0);
-        const auto inkTop = [&](int character) {
-            for (int y = 0; y < page.height(); ++y) {
+        const auto inkTop = [&](int character) { // the first row of the character's ink
+            for (int y = 0; y < page.height(); ++y)
                 for (auto x = int(40 + line.cursorToX(character)); x < 40 + line.cursorToX(character + 1);
-                     ++x) {
+                     ++x)
                     if (qGray(page.pixel(x, y)) < 128)
                         return y;
-                }
-            }
             return -1;
         };
         const int last = document.firstBlock().length() - 2;
