@@ -111,17 +111,13 @@ private slots:
     {
         using C = ScoreboardCommand;
         const auto Ctrl = Qt::ControlModifier;
+        // AltGr arrives as Ctrl+Alt on many systems, and types letters of its own.
+        // clang-format off
         const std::tuple<Qt::Key, Qt::KeyboardModifiers, C> keys[] = {
-            {Qt::Key_F11, {}, C::ToggleFullScreen},
-            {Qt::Key_F11, Ctrl, C::None},
-            {Qt::Key_Escape, {}, C::LeaveFullScreen},
-            {Qt::Key_Z, Ctrl, C::Undo},
-            {Qt::Key_Y, Ctrl, C::Redo},
-            {Qt::Key_Z, Ctrl | Shift, C::Redo},
-            {Qt::Key_Y, Ctrl | Shift, C::None},
-            {Qt::Key_B, Ctrl, C::ToggleBlackout},
-            // AltGr arrives as Ctrl+Alt on many systems, and types letters of its own.
-            {Qt::Key_Z, Ctrl | Qt::AltModifier, C::None}};
+            {Qt::Key_F11, {}, C::ToggleFullScreen}, {Qt::Key_F11, Ctrl, C::None}, {Qt::Key_Escape, {}, C::LeaveFullScreen},
+            {Qt::Key_Z, Ctrl, C::Undo}, {Qt::Key_Y, Ctrl, C::Redo}, {Qt::Key_Z, Ctrl | Shift, C::Redo},
+            {Qt::Key_Y, Ctrl | Shift, C::None}, {Qt::Key_B, Ctrl, C::ToggleBlackout}, {Qt::Key_Z, Ctrl | Qt::AltModifier, C::None}};
+        // clang-format on
         for (const auto& [key, modifiers, command] : keys) {
             const std::int16_t keyCode = virtualKeyCode(key, modifiers, none);
             QCOMPARE(scoreboardCommand(keyCode, shiftState(modifiers)), command);

@@ -164,6 +164,7 @@ private slots:
         };
         windows1252("not UTF-8: Windows-1252", "\xc3\xa9\x80||1", "\xc3\xa9\x80");
         windows1252("overlong UTF-8", "\xc0\xaf||1", "\xc0\xaf");
+        windows1252("overlong UTF-8 of three bytes", "\xe0\x80\xaf||1", "\xe0\x80\xaf");
         windows1252("UTF-8 of a surrogate", "\xed\xa0\x80||1", "\xed\xa0\x80");
         windows1252("UTF-8 beyond U+10FFFF", "\xf4\x90\x80\x80||1", "\xf4\x90\x80\x80");
         windows1252("UTF-8 cut short", "\xc3\xa9||1\xe2\x82", "\xc3\x83\xc2\xa9"); // saved as UTF-8

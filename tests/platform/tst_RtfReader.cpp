@@ -41,17 +41,13 @@ QTextCursor find(const QTextDocument& document, const QString& word)
 QString describe(const QTextCharFormat& format)
 {
     QStringList parts;
-    const std::pair<bool, const char*> flags[] = {
-        {format.fontWeight() >= QFont::Bold, "bold"},
-        {format.fontItalic(), "italic"},
-        {format.fontUnderline(), "underline"},
-        {format.fontStrikeOut(), "strike"},
-        {format.verticalAlignment() == QTextCharFormat::AlignSuperScript, "super"}};
-    for (const auto& [set, name] : flags)
-        if (set)
-            parts << name;
-    parts << QString::number(format.fontPointSize()) + "pt";
-    parts << format.fontFamilies().toStringList().join(',');
+    const bool flags[] = {format.fontWeight() >= QFont::Bold, format.fontItalic(), format.fontUnderline(),
+                          format.fontStrikeOut(),
+                          format.verticalAlignment() == QTextCharFormat::AlignSuperScript};
+    for (int i = 0; i < 5; ++i)
+        if (flags[i])
+            parts << QStringList{"bold", "italic", "underline", "strike", "super"}[i];
+    parts << QString::number(format.fontPointSize()) + "pt" << format.fontFamilies().toStringList().join(',');
     if (format.hasProperty(QTextFormat::ForegroundBrush))
         parts << "colour " + format.foreground().color().name();
     if (format.hasProperty(QTextFormat::BackgroundBrush))
@@ -62,18 +58,14 @@ QString describe(const QTextCharFormat& format)
 
 QString describe(const QTextBlockFormat& format)
 {
-    const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
-    QStringList parts{alignment == Qt::AlignHCenter ? "centre"
-                      : alignment == Qt::AlignRight ? "right"
-                                                    : "left"};
-    const std::pair<const char*, double> lengths[] = {{"li", format.leftMargin()},
-                                                      {"ri", format.rightMargin()},
-                                                      {"fi", format.textIndent()},
-                                                      {"sb", format.topMargin()},
-                                                      {"sa", format.bottomMargin()}};
-    for (const auto& [name, value] : lengths)
-        if (value != 0)
-            parts << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value);
+    const int alignment = format.alignment() & Qt::AlignHorizontal_Mask;
+    QStringList parts{
+        QMap<int, QString>{{Qt::AlignHCenter, "centre"}, {Qt::AlignRight, "right"}}.value(alignment, "left")};
+    const double lengths[] = {format.leftMargin(), format.rightMargin(), format.textIndent(),
+                              format.topMargin(), format.bottomMargin()};
+    for (int i = 0; i < 5; ++i)
+        if (lengths[i] != 0)
+            parts << QStringList{"li", "ri", "fi", "sb", "sa"}[i] + ' ' + QString::number(lengths[i]);
     QStringList tabs;
     for (const QTextOption::Tab& tab : format.tabPositions())
         tabs << (tab.type == QTextOption::RightTab ? "right " : "") + QString::number(tab.position);
