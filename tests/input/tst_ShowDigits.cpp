@@ -73,8 +73,8 @@ private slots:
         FakeDisplay display;
         display.caption = before;
         for (const QChar key : keys) {
-            const auto special = QStringLiteral("_ED?").indexOf(key);
-            const int code = special < 0 ? key.unicode() : std::array{32, 13, 0, -1}[std::size_t(special)];
+            const auto named = QStringLiteral("_ED?").indexOf(key); // keys typed as a letter
+            const int code = named < 0 ? key.unicode() : std::array{32, 13, 0, -1}[std::size_t(named)];
             ScoreEntryKey(display, std::int16_t(code), -1, std::int16_t(maximum));
         }
         QTEST(display.caption, "after");
