@@ -134,7 +134,8 @@ private slots:
         goToTheScoreboard();
         QWidget* window = frmScoreboard::instance();
         if (closing != "frmScoreboard") {
-            closing == "frmHelp" ? Navigation::showHelp() : Navigation::showOptions();
+            closing == "frmHelp" ? Navigation::showHelp() : Navigation::showOptions(); // F1, F2
+            QCOMPARE(openWindows(), QStringList({closing, "frmScoreboard"}));
             window =
                 closing == "frmHelp" ? static_cast<QWidget*>(frmHelp::instance()) : frmOptions::instance();
             optionsState().FileChanged = FlagTrue;
