@@ -39,8 +39,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-QString helpText() { return frmHelp::instance()->rtbHelp->toPlainText(); }
-
 } // namespace
 
 class tst_Navigation : public QObject
@@ -50,6 +48,8 @@ class tst_Navigation : public QObject
 private:
     QTemporaryDir dir;
     QString helpFile = dir.filePath("help.rtf");
+
+    static QString helpText() { return frmHelp::instance()->rtbHelp->toPlainText(); }
 
     void clickTheSplash()
     {
@@ -100,35 +100,27 @@ private slots:
         frmHelp::instance()->close();
         QCOMPARE(openWindows(), QStringList());
         QTRY_VERIFY(!frmSplash::exists() && !frmOptions::exists() && !frmHelp::exists()); // deleted
-
-        Navigation::start();
-        clickTheSplash();
-        goToTheScoreboard();
-        QCOMPARE(openWindows(), QStringList{"frmScoreboard"});
-        Navigation::showOptions(); // F2
-        QCOMPARE(openWindows(), QStringList({"frmOptions", "frmScoreboard"}));
-        frmOptions::instance()->close();
-        QCOMPARE(openWindows(), QStringList{"frmScoreboard"});
     }
 
     // Whichever window closes last, unsaved changes are not lost without a word, and asked about once.
+    // (That a failed save keeps the window open as a cancelled one does is tested in tst_frmOptions.)
     void closingTheLastWindowWithUnsavedChangesAsks_data()
     {
-        QTest::addColumn<QString>("closing"); // the window closed last
+        QTest::addColumn<QString>("closing");  // the window closed last
         QTest::addColumn<QString>("openFile"); // empty: no file is open, Yes brings the save dialog
         QTest::addColumn<int>("answer");       // -1: no unsaved changes, nothing is asked
         QTest::addColumn<bool>("closes");
-        const int yes = int(Dialogs::Answer::Yes), no = int(Dialogs::Answer::No), cancel = int(Dialogs::Answer::Cancel);
+        const int yes = int(Dialogs::Answer::Yes), no = int(Dialogs::Answer::No),
+                  cancel = int(Dialogs::Answer::Cancel);
         // clang-format off
-        QTest::newRow("no unsaved changes")         << "frmScoreboard" << "quiz.brm"      << -1     << true;
-        QTest::newRow("Cancel keeps it open")       << "frmScoreboard" << "quiz.brm"      << cancel << false;
-        QTest::newRow("No closes it")               << "frmScoreboard" << "quiz.brm"      << no     << true;
-        QTest::newRow("Yes saves and closes")       << "frmScoreboard" << "quiz.brm"      << yes    << true;
-        QTest::newRow("Yes, save dialog cancelled") << "frmScoreboard" << ""              << yes    << false;
-        QTest::newRow("Yes, save fails")            << "frmScoreboard" << "gone/quiz.brm" << yes    << false;
-        QTest::newRow("help closed last")           << "frmHelp"       << "quiz.brm"      << yes    << true;
+        QTest::newRow("no unsaved changes")         << "frmScoreboard" << "quiz.brm" << -1     << true;
+        QTest::newRow("Cancel keeps it open")       << "frmScoreboard" << "quiz.brm" << cancel << false;
+        QTest::newRow("No closes it")               << "frmScoreboard" << "quiz.brm" << no     << true;
+        QTest::newRow("Yes saves and closes")       << "frmScoreboard" << "quiz.brm" << yes    << true;
+        QTest::newRow("Yes, save dialog cancelled") << "frmScoreboard" << ""         << yes    << false;
+        QTest::newRow("help closed last")           << "frmHelp"       << "quiz.brm" << yes    << true;
         // The options window asks by itself; the watch over the last window must not ask again.
-        QTest::newRow("options closed last")        << "frmOptions"    << "quiz.brm"      << no     << true;
+        QTest::newRow("options closed last")        << "frmOptions"    << "quiz.brm" << no     << true;
         // clang-format on
     }
     void closingTheLastWindowWithUnsavedChangesAsks()
@@ -137,24 +129,20 @@ private slots:
         QFETCH(QString, openFile);
         QFETCH(int, answer);
         QFETCH(bool, closes);
-        const bool saved = closes && answer == int(Dialogs::Answer::Yes);
-
         Navigation::start();
         clickTheSplash();
         goToTheScoreboard();
         QWidget* window = frmScoreboard::instance();
         if (closing != "frmScoreboard") {
-            if (closing == "frmHelp")
-                Navigation::showHelp();
-            else
-                Navigation::showOptions();
-            window = closing == "frmHelp" ? static_cast<QWidget*>(frmHelp::instance()) : frmOptions::instance();
+            closing == "frmHelp" ? Navigation::showHelp() : Navigation::showOptions(); // F1, F2
+            QCOMPARE(openWindows(), QStringList({closing, "frmScoreboard"}));
+            window =
+                closing == "frmHelp" ? static_cast<QWidget*>(frmHelp::instance()) : frmOptions::instance();
             optionsState().FileChanged = FlagTrue;
             frmScoreboard::instance()->close(); // not the last window: closes without asking
             QTRY_VERIFY(!frmScoreboard::exists());
             QVERIFY(Testing::shown().isEmpty());
         }
-
         const QString quizFile = dir.filePath("quiz.brm");
         QFile::remove(quizFile);
         model().CurrentFile = openFile.isEmpty() ? QString() : dir.filePath(openFile);
@@ -165,33 +153,36 @@ private slots:
             Testing::queueFile(std::nullopt);
         window->close();
 
-        QCOMPARE(Testing::shown().isEmpty(), answer < 0);
-        const auto questions = std::count_if(Testing::shown().cbegin(), Testing::shown().cend(),
-                                             [](const Testing::Shown& shown) { return shown.kind == Testing::Shown::Question; });
-        QCOMPARE(questions, answer < 0 ? 0 : 1); // asked once
-        if (answer >= 0) { // the prompt comes first
-            QCOMPARE(Testing::shown().constFirst().text, ClosingText);
-            QCOMPARE(Testing::shown().constFirst().buttons, Dialogs::Buttons::YesNoCancel);
-        }
+        const QList<Testing::Shown>& shown = Testing::shown(); // the prompt first, and once
+        QCOMPARE(
+            std::count_if(shown.cbegin(), shown.cend(), [](auto& one) { return one.kind == one.Question; }),
+            answer < 0 ? 0 : 1);
+        QVERIFY(answer < 0 ||
+                (shown[0].text == ClosingText && shown[0].buttons == Dialogs::Buttons::YesNoCancel));
         QCOMPARE(openWindows(), closes ? QStringList() : QStringList{closing});
+        const bool saved = closes && answer == int(Dialogs::Answer::Yes);
         QFile file(quizFile);
         QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
                  saved ? ScoreboardFile::fileBytes(model()) : QByteArray());
         QCOMPARE(optionsState().FileChanged, answer >= 0 && !saved ? FlagTrue : FlagFalse);
     }
 
-    void aFileThatCannotBeShownSaysWhy_data()
+    // The help window shows the file as it was when the window opened: showing it again brings the same
+    // window without reading the file again; after closing, the next showing reads it afresh.
+    void theHelpWindowShowsTheFileOrWhyNot_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // null: no file at all
-        QTest::addColumn<QString>("message");
-        const QString missing = "Help file has been moved from its normal location.  Please reinstall the program.";
+        QTest::addColumn<QString>("text");
         const QString unreadable = "Help file cannot be read.  Please reinstall the program.";
-        QTest::newRow("missing") << QByteArray() << missing;
+        QTest::newRow("an RTF document") << QByteArray("{\\rtf1 First edition}") << "First edition";
+        QTest::newRow("missing")
+            << QByteArray()
+            << "Help file has been moved from its normal location.  Please reinstall the program.";
         QTest::newRow("a folder") << QByteArray("folder") << unreadable;
         QTest::newRow("random bytes") << QByteArray::fromHex("8badf00d00ff13377e0a0d00c0ffee") << unreadable;
         QTest::newRow("RTF holding no text") << QByteArray("{\\rtf1{\\pict 0a0b}}") << unreadable;
     }
-    void aFileThatCannotBeShownSaysWhy()
+    void theHelpWindowShowsTheFileOrWhyNot()
     {
         QFETCH(QByteArray, bytes);
         if (bytes == "folder")
@@ -199,8 +190,20 @@ private slots:
         else if (!bytes.isNull())
             QVERIFY(writeFile(helpFile, bytes));
         Navigation::showHelp();
-        QTEST(helpText(), "message");
+        frmHelp* first = frmHelp::instance();
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        QTEST(helpText(), "text");
+
         QDir(helpFile).removeRecursively();
+        QVERIFY(writeFile(helpFile, "{\\rtf1 Second edition}"));
+        Navigation::showHelp();
+        QCOMPARE(frmHelp::instance(), first);
+        QTEST(helpText(), "text");
+        first->close();
+        QTRY_VERIFY(!frmHelp::exists());
+        Navigation::showHelp();
+        QVERIFY(frmHelp::instance()->isVisible());
+        QCOMPARE(helpText(), QStringLiteral("Second edition"));
     }
 
     // The viewer fills the window but for the margins; a window dragged below its minimum is put back.
@@ -210,12 +213,11 @@ private slots:
         QTest::addColumn<QSizeF>("window");
         QTest::addColumn<QRectF>("viewer");
         QTest::addColumn<double>("wrap");
-        QTest::newRow("initial") << QSizeF(11055, 9270) << QSizeF(11055, 9270) << QRectF(120, 0, 10815, 8850)
-                                 << 10365.0;
-        QTest::newRow("too narrow") << QSizeF(2000, 5000) << QSizeF(2700, 5000) << QRectF(120, 0, 2460, 4580)
-                                    << 2010.0;
-        QTest::newRow("too low") << QSizeF(6000, 1200) << QSizeF(6000, 1700) << QRectF(120, 0, 5760, 1280)
-                                 << 5310.0;
+        // clang-format off
+        QTest::newRow("initial")    << QSizeF(11055, 9270) << QSizeF(11055, 9270) << QRectF(120, 0, 10815, 8850) << 10365.0;
+        QTest::newRow("too narrow") << QSizeF(2000, 5000)  << QSizeF(2700, 5000)  << QRectF(120, 0, 2460, 4580)  << 2010.0;
+        QTest::newRow("too low")    << QSizeF(6000, 1200)  << QSizeF(6000, 1700)  << QRectF(120, 0, 5760, 1280)  << 5310.0;
+        // clang-format on
     }
     void theHelpWindowKeepsItsLayout()
     {
@@ -233,26 +235,6 @@ private slots:
         QTRY_COMPARE(window.frameGeometry().size(), QSize(180, 114));
         QCOMPARE(window.rtbHelp->geometry(), QRect(8, 0, 164, 86));
         QCOMPARE(window.rtbHelp->lineWrapColumnOrWidth(), 180 - 46); // 240 + 450 twips in pixels
-    }
-
-    // Showing it again brings the same window without reading the file again; after closing, the next
-    // showing reads it afresh.
-    void oneWindowReadingTheFileWhenItOpens()
-    {
-        QVERIFY(writeFile(helpFile, "{\\rtf1 First edition}"));
-        Navigation::showHelp();
-        frmHelp* first = frmHelp::instance();
-        QVERIFY(QTest::qWaitForWindowExposed(first));
-        QVERIFY(writeFile(helpFile, "{\\rtf1 Second edition}"));
-        Navigation::showHelp();
-        QCOMPARE(frmHelp::instance(), first);
-        QCOMPARE(helpText(), QStringLiteral("First edition"));
-
-        first->close();
-        QTRY_VERIFY(!frmHelp::exists());
-        Navigation::showHelp();
-        QVERIFY(frmHelp::instance()->isVisible());
-        QCOMPARE(helpText(), QStringLiteral("Second edition"));
     }
 };
 

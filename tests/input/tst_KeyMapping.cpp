@@ -60,16 +60,13 @@ private slots:
         row("Enter", Qt::Key_Return, NoModifier, x11({0xff0d}), 13, 13);
         row("keypad Enter", Qt::Key_Enter, Keypad, none, 13, 13);
         row("Delete", Qt::Key_Delete, NoModifier, x11({0xffff}), 46, 0);
-        row("equals", Qt::Key_Equal, NoModifier, x11({'=', '+'}), 187, 43);
         row("Shift+equals types plus", Qt::Key_Plus, Shift, x11({'=', '+'}), 187, 43);
         row("keypad plus", Qt::Key_Plus, Keypad, none, 107, 43);
-        row("minus", Qt::Key_Minus, NoModifier, x11({'-', '_'}), 189, 45);
         row("Shift+minus types underscore", Qt::Key_Underscore, Shift, x11({'-', '_'}), 189, 45);
         row("keypad minus", Qt::Key_Minus, Keypad, none, 109, 45);
         row("keypad 0", Qt::Key_0, Keypad, none, 96, 48);
         // The first level of a keypad key (KP_Home) is its NumLock-off meaning: Qt's key decides.
         row("keypad 7", Qt::Key_7, Keypad, x11({0xff95, 0xffb7}), 103, 55);
-        row("main 9", Qt::Key_9, NoModifier, x11({'9', '('}), 57, 57);
         row("Shift+8 types an asterisk", Qt::Key_Asterisk, Shift, x11({'8', '*'}), 56, 56);
         row("full stop", Qt::Key_Period, NoModifier, x11({'.', '>'}), 190, 46);
         row("F1", Qt::Key_F1, NoModifier, x11({0xffbe, 0xffbe, 0xffbe, 0xffbe, 0x1008fe01}), 112, -1);
@@ -83,18 +80,12 @@ private slots:
 
         // Other layouts: a digit anywhere on the key makes it that digit's key, shifted or not; then a
         // plus or a minus. A US keyboard's characters gave the French "&" a 7 and "*" an 8.
-        const NativeKey frenchFour = x11({'\'', '4', '{', '$'});
         row("fr & 1", Qt::Key_Ampersand, NoModifier, x11({'&', '1', 0xb9 /* onesuperior */, 0xa1}), 49, 49);
-        row("fr ' 4", Qt::Key_Apostrophe, NoModifier, frenchFour, 52, 52);
-        row("fr Shift+' 4", Qt::Key_4, Shift, frenchFour, 52, 52);
         row("fr - 6, the digit wins", Qt::Key_Minus, NoModifier,
             x11({'-', '6', '|', 0xac5 /* fiveeighths */}), 54, 54);
-        row("fr = +", Qt::Key_Equal, NoModifier, x11({'=', '+', '}', 0xfe5c /* dead_ogonek */}), 187, 43);
         row("de Shift++ * ~", Qt::Key_Asterisk, Shift, x11({'+', '*', '~', 0xaf /* macron */}), 187, 43);
         // Keys carrying none of them type nothing, whatever a US keyboard's key of that character has.
         row("fr * mu", Qt::Key_Asterisk, NoModifier, x11({'*', 0xb5, 0xfe50, 0xfe55}), 0, -1);
-        row("gb #", Qt::Key_NumberSign, NoModifier, x11({'#', '~', 0xfe50, 0xfe55}), 0, -1);
-        row("de sharp s", Qt::Key_ssharp, NoModifier, x11({0xdf, '?', '\\', 0xbf, 0x1001e9e}), 0, -1);
         row("de Shift+<", Qt::Key_Greater, Shift, x11({'<', '>', '|', 0xfe68}), 0, -1);
         // Letters stay letters: Neo's T carries a minus, a Cyrillic key Ctrl+Z's letter only in Qt's key.
         row("Neo T", Qt::Key_T, NoModifier, x11({'t', 'T', '-', 0x7f4, 0xffb6, 0xffb6, 0x8ef}), 84, -1);
@@ -120,17 +111,13 @@ private slots:
     {
         using C = ScoreboardCommand;
         const auto Ctrl = Qt::ControlModifier;
+        // AltGr arrives as Ctrl+Alt on many systems, and types letters of its own.
+        // clang-format off
         const std::tuple<Qt::Key, Qt::KeyboardModifiers, C> keys[] = {
-            {Qt::Key_F11, {}, C::ToggleFullScreen},
-            {Qt::Key_F11, Ctrl, C::None},
-            {Qt::Key_Escape, {}, C::LeaveFullScreen},
-            {Qt::Key_Z, Ctrl, C::Undo},
-            {Qt::Key_Y, Ctrl, C::Redo},
-            {Qt::Key_Z, Ctrl | Shift, C::Redo},
-            {Qt::Key_Y, Ctrl | Shift, C::None},
-            {Qt::Key_B, Ctrl, C::ToggleBlackout},
-            // AltGr arrives as Ctrl+Alt on many systems, and types letters of its own.
-            {Qt::Key_Z, Ctrl | Qt::AltModifier, C::None}};
+            {Qt::Key_F11, {}, C::ToggleFullScreen}, {Qt::Key_F11, Ctrl, C::None}, {Qt::Key_Escape, {}, C::LeaveFullScreen},
+            {Qt::Key_Z, Ctrl, C::Undo}, {Qt::Key_Y, Ctrl, C::Redo}, {Qt::Key_Z, Ctrl | Shift, C::Redo},
+            {Qt::Key_Y, Ctrl | Shift, C::None}, {Qt::Key_B, Ctrl, C::ToggleBlackout}, {Qt::Key_Z, Ctrl | Qt::AltModifier, C::None}};
+        // clang-format on
         for (const auto& [key, modifiers, command] : keys) {
             const std::int16_t keyCode = virtualKeyCode(key, modifiers, none);
             QCOMPARE(scoreboardCommand(keyCode, shiftState(modifiers)), command);
@@ -139,10 +126,11 @@ private slots:
         }
     }
 
+    // A mode of 3 comes from a hand-edited file and acts as normal; an unknown state is left alone. Applied
+    // twice, as the release of a synthesized NumLock key does: only a change is sent.
     void theSettingForcesNumLock()
     {
         using State = std::optional<bool>;
-        // A mode of 3 comes from a hand-edited file and acts as normal; an unknown state is left alone.
         const std::tuple<int, State, State> cases[] = {{NumLockKeepOn, false, true},
                                                        {NumLockKeepOn, true, true},
                                                        {NumLockKeepOff, true, false},
@@ -152,7 +140,6 @@ private slots:
             FakeKeyboard keyboard;
             keyboard.state = before;
             NumLockForcing::apply(keyboard, force);
-            // Applied again, as the release of a synthesized NumLock key does: only a change is sent.
             NumLockForcing::apply(keyboard, force);
             QCOMPARE(keyboard.state, after);
             QCOMPARE(keyboard.changes, before == after ? 0 : 1);

@@ -1,7 +1,8 @@
+// Typed score entry on a display: what the keys typed do to its score.
+
 #include "input/ShowDigits.h"
 
 #include <QtTest>
-#include <map>
 
 using namespace brimley;
 using namespace brimley::ShowDigits;
@@ -17,18 +18,6 @@ public:
     QString caption;
 };
 
-// Keys as typed: digits and signs as themselves, "_" space, "E" Enter, "D" Delete, "." the full stop,
-// "?" a key without a character (a letter, F1).
-void type(ScoreDisplay& display, const QString& keys, int maximum = 99)
-{
-    const std::map<QChar, std::int16_t> special{{u'_', 32}, {u'E', 13}, {u'D', 0}, {u'?', -1}};
-    for (QChar key : keys) {
-        const auto it = special.find(key);
-        const auto code = it != special.end() ? it->second : std::int16_t(key.unicode());
-        ScoreEntryKey(display, code, -1, std::int16_t(maximum));
-    }
-}
-
 } // namespace
 
 class tst_ShowDigits : public QObject
@@ -38,6 +27,8 @@ class tst_ShowDigits : public QObject
 private slots:
     void init() { entryState() = EntryState{}; }
 
+    // Keys as typed: digits and signs as themselves, "_" space, "E" Enter, "D" Delete, "." the full stop,
+    // "?" a key without a character (a letter, F1).
     void typedKeysChangeTheScore_data()
     {
         QTest::addColumn<int>("maximum");
@@ -81,7 +72,11 @@ private slots:
         QFETCH(QString, keys);
         FakeDisplay display;
         display.caption = before;
-        type(display, keys, maximum);
+        for (const QChar key : keys) {
+            const auto named = QStringLiteral("_ED?").indexOf(key); // keys typed as a letter
+            const int code = named < 0 ? key.unicode() : std::array{32, 13, 0, -1}[std::size_t(named)];
+            ScoreEntryKey(display, std::int16_t(code), -1, std::int16_t(maximum));
+        }
         QTEST(display.caption, "after");
     }
 };

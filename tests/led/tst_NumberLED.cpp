@@ -1,18 +1,73 @@
-// Displays are checked as the audience sees them: LedReader reads each one back off a grab. The
-// end-to-end tests read the scoreboard with LedReader too, so this also keeps the reader honest.
+// The LED score display: its size and the segments it lights, worked out without a widget, and the
+// display as the audience sees it, read back off a grab by LedReader. The end-to-end tests read the
+// scoreboard with LedReader too, so this also keeps the reader honest.
 
+#include "led/LedGeometry.h"
 #include "led/NumberLED.h"
+#include "led/SegmentFont.h"
 #include "support/LedReader.h"
 
 #include <QtTest>
 
 using namespace brimley;
 
+using Segments = std::vector<std::uint8_t>;
+Q_DECLARE_METATYPE(Segments)
+Q_DECLARE_METATYPE(brimley::LedProperties)
+
 class tst_NumberLED : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // width = 2 PaddingH + digits x (Size x 31/55 pixels) + (digits - 1) PaddingI, height = 2 PaddingV +
+    // Size pixels, in twips, then rounded to whole pixels; a maximum of less than 10 has one digit.
+    void naturalExtents_data()
+    {
+        QTest::addColumn<LedProperties>("properties");
+        QTest::addColumn<QSize>("pixels");
+        // clang-format off
+        QTest::newRow("scoreboard template")             << LedProperties{99, 90, 90, 180, 55}  << QSize(86, 67);
+        QTest::newRow("options preview")                 << LedProperties{99, 55, 100, 120, 55} << QSize(77, 68);
+        QTest::newRow("one digit")                       << LedProperties{9, 90, 90, 180, 55}   << QSize(43, 67);
+        QTest::newRow("maximum 0")                       << LedProperties{0, 90, 90, 180, 55}   << QSize(43, 67);
+        QTest::newRow("negative maximum")                << LedProperties{-5, 90, 90, 180, 55}  << QSize(43, 67);
+        QTest::newRow("negative padding counts as none") << LedProperties{99, -90, 90, 180, 55} << QSize(74, 67);
+        // clang-format on
+    }
+    void naturalExtents()
+    {
+        QFETCH(LedProperties, properties);
+        QFETCH(QSize, pixels);
+        QCOMPARE(LedGeometry::naturalSizePixels(properties), pixels);
+        const QSizeF exact = LedGeometry::naturalSizeTwips(properties); // within half a pixel of 15 twips
+        QVERIFY(qAbs(exact.width() - pixels.width() * 15) <= 7.5 &&
+                qAbs(exact.height() - pixels.height() * 15) <= 7.5);
+    }
+
+    void captionsLightTheRightSegments_data()
+    {
+        const std::uint8_t blank = 0, dash = SegmentFont::segmentsFor('-');
+        const auto digit = [](char c) {
+            return SegmentFont::segmentsFor(c);
+        };
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<Segments>("segments");
+        QTest::newRow("42") << "42" << Segments{digit('4'), digit('2')};
+        QTest::newRow("7 right-aligned") << "7" << Segments{blank, digit('7')};
+        QTest::newRow("-1 is blank") << "-1" << Segments{blank, blank};
+        QTest::newRow("not a number is blank") << "4x" << Segments{blank, blank};
+        QTest::newRow("too wide shows dashes") << "123" << Segments{dash, dash};
+        QTest::newRow("negative") << "-5" << Segments{dash, digit('5')};
+        QTest::newRow("negative too wide") << "-10" << Segments{dash, dash};
+        QTest::newRow("leading zeros are dropped") << "007" << Segments{blank, digit('7')};
+    }
+    void captionsLightTheRightSegments()
+    {
+        QFETCH(QString, caption);
+        QTEST(LedGeometry::digitSegments(caption, 2), "segments");
+    }
+
     void sizeFollowsThePropertiesWithoutBeingSet()
     {
         NumberLED display;
@@ -28,14 +83,17 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("focused");
-        const QList<std::pair<const char*, const char*>> captions{
-            {"0", "0"}, {"7", "7"}, {"42", "42"}, {"88", "88"},
-            {"-1", "-1"},  // blank: nothing lit
-            {"123", "--"}, // too wide: a dash in every digit
-            {"-5", "-5"}};
-        for (const auto& [caption, shown] : captions) {
-            QTest::addRow("%s, scoreboard size", caption) << QString(caption) << QString(shown) << 220 << false;
-            QTest::addRow("%s, small, focused, green on dark blue", caption) << QString(caption) << QString(shown) << 60 << true;
+        // "-1" is blank: nothing lit; "123" is too wide: a dash in every digit.
+        for (const auto& [caption, shown] : QList<std::pair<QString, QString>>{{"0", "0"},
+                                                                               {"7", "7"},
+                                                                               {"42", "42"},
+                                                                               {"88", "88"},
+                                                                               {"-1", "-1"},
+                                                                               {"123", "--"},
+                                                                               {"-5", "-5"}}) {
+            QTest::addRow("%s, scoreboard size", qPrintable(caption)) << caption << shown << 220 << false;
+            QTest::addRow("%s, small, focused, green on dark blue", qPrintable(caption))
+                << caption << shown << 60 << true;
         }
     }
     void readsBackAsItsCaption()
@@ -50,7 +108,6 @@ private slots:
         area.resize(size * 3, size * 2);
         NumberLED display(&area);
         // Colours are 0x00BBGGRR, red in the low byte.
-        const QColor lit = focused ? QColor(0, 255, 0) : Qt::red, background = focused ? QColor(0, 0, 128) : Qt::black;
         display.setLitColor(focused ? 0x00FF00 : 0x0000FF);
         display.setLedBackColor(focused ? 0x800000 : 0);
         display.setSize(size);
@@ -58,12 +115,10 @@ private slots:
         display.move(size / 3, size / 4);
         area.show();
         QVERIFY(QTest::qWaitForWindowActive(&area));
-        if (focused)
-            display.setFocus();
-        else
-            display.clearFocus(); // the only widget to take it, it has it
+        focused ? display.setFocus() : display.clearFocus(); // the only widget to take it, it has it
 
-        const auto reading = LedReader::read(area.grab().toImage(), lit, background, 2);
+        const auto reading = LedReader::read(area.grab().toImage(), focused ? QColor(0, 255, 0) : Qt::red,
+                                             focused ? QColor(0, 0, 128) : Qt::black, 2);
         QVERIFY(reading);
         QTEST(reading->value, "shown");
         QCOMPARE(reading->display, display.geometry());

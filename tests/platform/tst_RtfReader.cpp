@@ -3,17 +3,14 @@
 
 #include "platform/RtfReader.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QStringDecoder>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextLayout>
 #include <QTextTable>
 #include <QtTest>
 
@@ -33,60 +30,42 @@ QString paragraphs(const QTextDocument& document)
     return result.join(QLatin1Char('\n'));
 }
 
-QString textOf(const QByteArray& rtf)
-{
-    QTextDocument document;
-    RtfReader::read(rtf, document);
-    return paragraphs(document);
-}
-
 // The format of a word's first character.
 QTextCursor find(const QTextDocument& document, const QString& word)
 {
-    const QTextCursor found = document.find(word);
-    QTextCursor first(found);
-    first.setPosition(found.selectionStart() + 1);
+    QTextCursor first(document.find(word));
+    first.setPosition(first.selectionStart() + 1);
     return first;
 }
 
 QString describe(const QTextCharFormat& format)
 {
     QStringList parts;
-    if (format.fontWeight() >= QFont::Bold)
-        parts << "bold";
-    if (format.fontItalic())
-        parts << "italic";
-    if (format.fontUnderline())
-        parts << "underline";
-    if (format.fontStrikeOut())
-        parts << "strike";
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-        parts << "super";
-    parts << QString::number(format.fontPointSize()) + "pt";
-    const QStringList families = format.fontFamilies().toStringList();
-    if (!families.isEmpty())
-        parts << families.join(',');
+    const bool flags[] = {format.fontWeight() >= QFont::Bold, format.fontItalic(), format.fontUnderline(),
+                          format.fontStrikeOut(),
+                          format.verticalAlignment() == QTextCharFormat::AlignSuperScript};
+    for (int i = 0; i < 5; ++i)
+        if (flags[i])
+            parts << QStringList{"bold", "italic", "underline", "strike", "super"}[i];
+    parts << QString::number(format.fontPointSize()) + "pt" << format.fontFamilies().toStringList().join(',');
     if (format.hasProperty(QTextFormat::ForegroundBrush))
         parts << "colour " + format.foreground().color().name();
     if (format.hasProperty(QTextFormat::BackgroundBrush))
         parts << "background " + format.background().color().name();
+    parts.removeAll(QString());
     return parts.join(' ');
 }
 
 QString describe(const QTextBlockFormat& format)
 {
-    QStringList parts;
-    const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
-    parts << (alignment == Qt::AlignHCenter ? "centre" : alignment == Qt::AlignRight ? "right" : "left");
-    const auto add = [&](const char* name, double value) {
-        if (value != 0)
-            parts << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value);
-    };
-    add("li", format.leftMargin());
-    add("ri", format.rightMargin());
-    add("fi", format.textIndent());
-    add("sb", format.topMargin());
-    add("sa", format.bottomMargin());
+    const int alignment = format.alignment() & Qt::AlignHorizontal_Mask;
+    QStringList parts{
+        QMap<int, QString>{{Qt::AlignHCenter, "centre"}, {Qt::AlignRight, "right"}}.value(alignment, "left")};
+    const double lengths[] = {format.leftMargin(), format.rightMargin(), format.textIndent(),
+                              format.topMargin(), format.bottomMargin()};
+    for (int i = 0; i < 5; ++i)
+        if (lengths[i] != 0)
+            parts << QStringList{"li", "ri", "fi", "sb", "sa"}[i] + ' ' + QString::number(lengths[i]);
     QStringList tabs;
     for (const QTextOption::Tab& tab : format.tabPositions())
         tabs << (tab.type == QTextOption::RightTab ? "right " : "") + QString::number(tab.position);
@@ -117,8 +96,9 @@ QString outline(QTextFrame::iterator it)
     return parts.join('\n');
 }
 
-// Characters that must never reach the document from a file, however damaged.
-bool holdsOnlyShowableText(const QTextDocument& document, QString& offending)
+// The first character that must never reach the document from a file, however damaged; empty when
+// there is none.
+QString unshowable(const QTextDocument& document)
 {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
@@ -128,20 +108,13 @@ bool holdsOnlyShowableText(const QTextDocument& document, QString& offending)
                 (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ||
                 (c.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate());
             if ((c < QChar(0x20) && c != '\t') || c == QChar(0xFFFC) || c == QChar(0x2029) ||
-                (c.isSurrogate() && !pairedSurrogate)) {
-                offending = QStringLiteral("U+%1 in block %2")
-                                .arg(int(c.unicode()), 4, 16, QLatin1Char('0'))
-                                .arg(block.blockNumber());
-                return false;
-            }
+                (c.isSurrogate() && !pairedSurrogate))
+                return QStringLiteral("U+%1 in block %2")
+                    .arg(int(c.unicode()), 4, 16, QLatin1Char('0'))
+                    .arg(block.blockNumber());
         }
     }
-    return true;
-}
-
-QByteArray repeated(const char* piece, int times)
-{
-    return QByteArray(piece).repeated(times);
+    return {};
 }
 
 } // namespace
@@ -155,95 +128,59 @@ private slots:
     {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("text");
-        QTest::newRow("paragraphs, a final \\par opens none")
-            << QByteArray("{\\rtf1 a\\par\\par b\\par}") << "a\n\nb";
-        QTest::newRow("\\line stays inside the paragraph") << QByteArray("{\\rtf1 a\\line b}") << "a\u2028b";
-        QTest::newRow("line ends in the file are not text") << QByteArray("{\\rtf1 a\r\nb\\\nc}") << "ab\nc";
-        QTest::newRow("one blank delimits a control word, the next is text")
-            << QByteArray("{\\rtf1\\b  x\\fs20y\\li-20z}") << " xyz";
-        QTest::newRow("control symbols")
-            << QByteArray("{\\rtf1 \\{x\\}\\\\y\\~z\\_w\\-v\\tab u}") << "{x}\\y\u00A0z\u2011w\u00ADv\tu";
-        QTest::newRow("Windows-1252 by default")
-            << QByteArray("{\\rtf1\\ansi caf\\'e9 \\'93q\\'94 \\'80}") << "café “q” €";
-        QTest::newRow("Symbol font bytes are symbols")
-            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1\\'b7 a}\\tab x}")
-            << "• α\tx";
-        QTest::newRow("\\u with its stand-in skipped") << QByteArray("{\\rtf1 \\u8212\\'97x}") << "—x";
-        QTest::newRow("\\uc2 skips an escape and a letter")
-            << QByteArray("{\\rtf1\\uc2\\u228 \\'e4xy}") << "äy";
-        QTest::newRow("a control word ends the skipping") << QByteArray("{\\rtf1\\u8226\\tab x}") << "•\tx";
-        QTest::newRow("characters beyond 32767 written negative")
-            << QByteArray("{\\rtf1\\u-10179?\\u-8704?}") << "😀";
-        QTest::newRow("control characters are not text")
-            << QByteArray("{\\rtf1 a\\'00\\'0d\\'0ab\\u10?c\\u99999999999?d\\u8233?e}") << "abcde";
-        QTest::newRow("tables of fonts, colours, styles and information are not text")
-            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}"
-                          "{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}x}")
-            << "x";
-        QTest::newRow("pictures and binary data are skipped")
-            << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e47}{\\pict\\bin4 }{\\}}b}") << "ab";
-        QTest::newRow("ignorable destinations, unknown groups")
-            << QByteArray("{\\rtf1 a{\\*\\foo bar{baz}}b{\\foo c}}") << "abc";
-        QTest::newRow("list text") << QByteArray(
-                                          "{\\rtf1{\\pntext\\f0 1.\\tab}Item\\par{\\listtext\\'95\\tab}B}")
-                                   << "1.\tItem\n•\tB";
+        QTest::addColumn<Status>("status");
+        const auto row = [](const char* name, const QByteArray& rtf, const QString& text,
+                            Status status = Status::Read) {
+            QTest::newRow(name) << rtf << text << status;
+        };
+        // clang-format off
+        row("paragraphs, a final \\par opens none; \\line stays inside, line ends in the file are not text",
+            "{\\rtf1 a\\par\\par b\\line c\r\nd\\\ne\\par}", "a\n\nb\u2028cd\ne");
+        row("one blank delimits a control word, the next is text", "{\\rtf1\\b  x\\fs20y\\li-20z}", " xyz");
+        row("control symbols", "{\\rtf1 \\{x\\}\\\\y\\~z\\_w\\-v\\tab u}", "{x}\\y\u00A0z\u2011w\u00ADv\tu");
+        row("Windows-1252 by default", "{\\rtf1\\ansi caf\\'e9 \\'93q\\'94 \\'80}", "café “q” €");
+        row("Symbol font bytes are symbols", "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1\\'b7 a}\\tab x}", "• α\tx");
+        row("code page: \\fcharset over \\ansicpg",
+            "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial Cyr;}{\\f1\\fcharset0 Arial;}}\\f0\\'c0\\f1\\'c0}", "АÀ");
+        row("code page: Japanese, two bytes a character", "{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0\\'82\\'a2}", "あい");
+        row("\\u with its stand-in skipped, beyond 32767 written negative", "{\\rtf1 \\u8212\\'97x\\u-10179?\\u-8704?}", "—x😀");
+        row("\\uc2 skips an escape and a letter", "{\\rtf1\\uc2\\u228 \\'e4xy}", "äy");
+        row("a control word ends the skipping", "{\\rtf1\\u8226\\tab x}", "•\tx");
+        row("control characters are not text", "{\\rtf1 a\\'00\\'0d\\'0ab\\u10?c\\u99999999999?d\\u8233?e}", "abcde");
+        row("tables of fonts, colours, styles and information, pictures and binary data are not text",
+            "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}"
+            "a{\\pict\\pngblip 89504e47}{\\pict\\bin4 }{\\}}b}", "ab");
+        row("ignorable destinations, unknown groups", "{\\rtf1 a{\\*\\foo bar{baz}}b{\\foo c}}", "abc");
+        row("list text", "{\\rtf1{\\pntext\\f0 1.\\tab}Item\\par{\\listtext\\'95\\tab}B}", "1.\tItem\n•\tB");
+        row("not RTF: empty", "", "", Status::NotRtf);
+        row("not RTF: plain text", "Help for Brimley", "", Status::NotRtf);
+        row("no text: only blanks and a picture", "{\\rtf1 \\par \\tab{\\pict 0a}}", "\n\t", Status::NoText);
+        row("byte-order mark and blanks first", "\xEF\xBB\xBF \r\n{\\rtf1 hi}", "hi");
         // Damaged files: whatever text there is, and no crash or hang.
-        QTest::newRow("an extra closing brace ends the document") << QByteArray("{\\rtf1 {a}}}x}") << "a";
-        QTest::newRow("missing closing braces") << QByteArray("{\\rtf1{\\b a{\\i b") << "ab";
-        QTest::newRow("\\' with bad hex digits is dropped") << QByteArray("{\\rtf1 x\\'4gy\\'zz}") << "xgyzz";
-        QTest::newRow("binary data beyond the end")
-            << QByteArray("{\\rtf1 a\\bin99999999999999999 bc}") << "a";
-        QTest::newRow("huge parameters saturate")
-            << QByteArray("{\\rtf1\\fs99999999999999999999\\li-99999999999999 x}") << "x";
-        QTest::newRow("groups nested 300000 deep")
-            << "{\\rtf1 " + repeated("{", 300000) + "deep" + repeated("}", 300000) + " after}"
-            << "deep after";
-        QTest::newRow("skipped groups nested 300000 deep, never closed")
-            << "{\\rtf1 y{\\*\\x" + repeated("{", 300000) << "y";
+        row("an extra closing brace ends the document", "{\\rtf1 {a}}}x}", "a");
+        row("missing closing braces", "{\\rtf1{\\b a{\\i b", "ab");
+        row("\\' with bad hex digits is dropped", "{\\rtf1 x\\'4gy\\'zz}", "xgyzz");
+        row("binary data beyond the end", "{\\rtf1 a\\bin99999999999999999 bc}", "a");
+        row("huge parameters saturate", "{\\rtf1\\fs99999999999999999999\\li-99999999999999 x}", "x");
+        row("groups nested 300000 deep", "{\\rtf1 " + QByteArray(300000, '{') + "deep" + QByteArray(300000, '}') + " after}", "deep after");
+        row("skipped groups nested 300000 deep, never closed", "{\\rtf1 y{\\*\\x" + QByteArray(300000, '{'), "y");
+        // clang-format on
     }
     void textIsRecovered()
     {
         QFETCH(QByteArray, rtf);
-        QTEST(textOf(rtf), "text");
-    }
-
-    void codePagesComeFromFontsBeforeTheDocument_data()
-    {
-        QTest::addColumn<QByteArray>("rtf");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("\\fcharset over \\ansicpg")
-            << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset204 Arial Cyr;}"
-                          "{\\f1\\fcharset0 Arial;}}\\f0\\'c0\\f1\\'c0}")
-            << "АÀ";
-        QTest::newRow("Japanese, two bytes a character")
-            << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\'82\\'a0\\'82\\'a2}")
-            << "あい";
-    }
-    void codePagesComeFromFontsBeforeTheDocument()
-    {
-        if (!QStringDecoder("windows-1251").isValid() || !QStringDecoder("Shift_JIS").isValid())
+        if (QByteArray(QTest::currentDataTag()).startsWith("code page") &&
+            (!QStringDecoder("windows-1251").isValid() || !QStringDecoder("Shift_JIS").isValid()))
             QSKIP("The system's text converters do not know the Windows code pages here");
-        QFETCH(QByteArray, rtf);
-        QTEST(textOf(rtf), "text");
+        QTextDocument document;
+        QTEST(RtfReader::read(rtf, document), "status");
+        QTEST(paragraphs(document), "text");
     }
 
-    void statusTellsWhatWasRead_data()
+    void filesThatCannotBeReadAreNotOpened()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Status>("status");
-        QTest::newRow("empty") << QByteArray() << Status::NotRtf;
-        QTest::newRow("plain text") << QByteArray("Help for Brimley") << Status::NotRtf;
-        QTest::newRow("only blanks and a picture")
-            << QByteArray("{\\rtf1 \\par \\tab{\\pict 0a}}") << Status::NoText;
-        QTest::newRow("byte-order mark and blanks first")
-            << QByteArray("\xEF\xBB\xBF \r\n{\\rtf1 hi}") << Status::Read;
-    }
-    void statusTellsWhatWasRead()
-    {
-        QFETCH(QByteArray, bytes);
-        QTextDocument document;
-        QTEST(RtfReader::read(bytes, document), "status");
         QTemporaryDir folder;
+        QTextDocument document;
         QCOMPARE(RtfReader::readFile(folder.filePath("absent.rtf"), document), Status::CannotOpen);
         QCOMPARE(RtfReader::readFile(folder.path(), document), Status::CannotOpen);
     }
@@ -266,8 +203,7 @@ private slots:
                                  : QByteArray(1, char(random.bounded(256)));
             QTextDocument document;
             RtfReader::read(rtf, document);
-            QString offending;
-            QVERIFY2(holdsOnlyShowableText(document, offending), qPrintable(offending));
+            QVERIFY2(unshowable(document).isEmpty(), qPrintable(unshowable(document)));
         }
     }
 
@@ -288,13 +224,14 @@ private slots:
         const qsizetype text = document.characterCount() - document.blockCount(); // less the paragraph ends
         QVERIFY(text >= RtfReader::MaximumTextLength && text < RtfReader::MaximumTextLength + 100);
 
-        QCOMPARE(RtfReader::read("{\\rtf1 x" + repeated("\\par", 1000000) + "}", document),
+        QCOMPARE(RtfReader::read("{\\rtf1 x" + QByteArray("\\par").repeated(1000000) + "}", document),
                  Status::ReadInPart);
         QCOMPARE(document.blockCount(), RtfReader::MaximumParagraphs);
         QByteArray fonts("{\\rtf1{\\fonttbl");
         for (int i = 0; i < 300000; ++i)
             fonts += "\\f" + QByteArray::number(i) + " F;";
-        QCOMPARE(RtfReader::read(fonts + "}{\\colortbl" + repeated(";", 1000000) + "}\\f299999\\cf999999 x}",
+        QCOMPARE(RtfReader::read(fonts + "}{\\colortbl" + QByteArray(";").repeated(1000000) +
+                                     "}\\f299999\\cf999999 x}",
                                  document),
                  Status::Read);
         QCOMPARE(paragraphs(document), QStringLiteral("x"));
@@ -311,28 +248,23 @@ private slots:
         const auto row = [](const char* name, const QByteArray& rtf, const char* word, const char* format) {
             QTest::newRow(name) << rtf << QString(word) << QString(format);
         };
+        // clang-format off
         row("a group scopes its formatting", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "x", "12pt | left");
-        row("inside the group", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "a",
-            "bold italic underline strike 12pt | left");
+        row("inside the group", "{\\rtf1{\\b\\i\\ul\\strike a}x}", "a", "bold italic underline strike 12pt | left");
         row("font size in half points", "{\\rtf1\\fs21 x}", "x", "10.5pt | left");
         row("font from the table", "{\\rtf1" + fonts + "\\f1 x}", "x", "12pt Arial | left");
-        row("\\plain goes back to the default font", "{\\rtf1\\deff0" + fonts + "\\f1\\b\\fs40\\plain x}",
-            "x", "12pt Times New Roman | left");
-        row("colours from the table", "{\\rtf1" + colours + "\\cf2\\highlight1 x}", "x",
-            "12pt colour #0000ff background #ff0000 | left");
-        row("formatting beyond the depth kept is undone",
-            "{\\rtf1 " + repeated("{\\b ", 1000) + "x" + repeated("}", 1000) + "y}", "y", "12pt | left");
-        row("indents and spacing in twips", "{\\rtf1\\qc\\li720\\ri360\\fi-360\\sb240\\sa120 x\\par}", "x",
-            "12pt | centre li 48 ri 24 fi -24 sb 16 sa 8 tabs 24");
+        row("\\plain goes back to the default font", "{\\rtf1\\deff0" + fonts + "\\f1\\b\\fs40\\plain x}", "x", "12pt Times New Roman | left");
+        row("colours from the table", "{\\rtf1" + colours + "\\cf2\\highlight1 x}", "x", "12pt colour #0000ff background #ff0000 | left");
+        row("formatting beyond the depth kept is undone", "{\\rtf1 " + QByteArray("{\\b ").repeated(1000) + "x" + QByteArray(1000, '}') + "y}", "y", "12pt | left");
+        row("indents and spacing in twips", "{\\rtf1\\qc\\li720\\ri360\\fi-360\\sb240\\sa120 x\\par}", "x", "12pt | centre li 48 ri 24 fi -24 sb 16 sa 8 tabs 24");
         row("\\pard resets", "{\\rtf1\\qc\\li720 a\\par\\pard b}", "b", "12pt | left");
-        row("tab stops from the left margin", "{\\rtf1\\li720\\tx1440\\tqr\\tx2880 x\\par}", "x",
-            "12pt | left li 48 tabs 48,right 144");
+        row("tab stops from the left margin", "{\\rtf1\\li720\\tx1440\\tqr\\tx2880 x\\par}", "x", "12pt | left li 48 tabs 48,right 144");
         row("superscript", "{\\rtf1{\\super x}}", "x", "super 12pt | left");
         row("\\nosupersub ends it", "{\\rtf1\\super\\nosupersub x}", "x", "12pt | left");
-        const QByteArray cells(
-            "{\\rtf1\\trowd\\cellx900\\cellx1800\\pard\\intbl\\qc A\\cell{\\pard\\intbl\\qr 42}\\cell\\row}");
+        const QByteArray cells("{\\rtf1\\trowd\\cellx900\\cellx1800\\pard\\intbl\\qc A\\cell{\\pard\\intbl\\qr 42}\\cell\\row}");
         row("a cell keeps its paragraph's formatting", cells, "42", "12pt | right");
         row("and the cell before it its own", cells, "A", "12pt | centre");
+        // clang-format on
     }
     void formatting()
     {
@@ -377,7 +309,8 @@ private slots:
             "{\\*\\nesttableprops\\trowd\\cellx1500\\nestrow}\\pard\\intbl\\itap1 S\\cell\\row",
             "[P\n[[Q]]\nS]", "300");
         row("nesting held to three tables", "\\intbl\\itap99 deep\\par", "[[[deep]]]", "");
-        row("a row held to 64 cells, the last taking the rest", "\\pard\\intbl " + repeated("c\\cell ", 66),
+        row("a row held to 64 cells, the last taking the rest",
+            "\\pard\\intbl " + QByteArray("c\\cell ").repeated(66),
             "[" + QString("c|").repeated(63) + "c\nc\nc]", "");
         row("cells and rows without their ends keep their text", "\\pard\\intbl A\\cell B", "[A|B]", "");
     }
@@ -403,14 +336,15 @@ private slots:
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<qreal>("x");
         QTest::addColumn<double>("raised");
-        QTest::newRow("tab stops every half inch") << QByteArray("{\\rtf1 H\\tab H\\tab H}") << 96.0 << 0.0;
-        QTest::newRow("\\deftab") << QByteArray("{\\rtf1\\deftab360 H\\tab H\\tab H}") << 48.0 << 0.0;
-        QTest::newRow("after the paragraph's own tab stops")
-            << QByteArray("{\\rtf1\\deftab360\\tx1440 H\\tab H\\tab H}") << 120.0 << 0.0;
-        QTest::newRow("\\up in half points") << QByteArray("{\\rtf1 H\\tab{\\up12 H}}") << 48.0 << 6.0;
-        QTest::newRow("\\up alone") << QByteArray("{\\rtf1 H\\tab{\\up H}}") << 48.0 << 3.0;
-        QTest::newRow("\\dn") << QByteArray("{\\rtf1 H\\tab{\\dn8 H}}") << 48.0 << -4.0;
-        QTest::newRow("\\up0 undoes it") << QByteArray("{\\rtf1 H\\tab{\\up12\\up0 H}}") << 48.0 << 0.0;
+        // clang-format off
+        QTest::newRow("tab stops every half inch")           << QByteArray("{\\rtf1 H\\tab H\\tab H}")                   << 96.0  << 0.0;
+        QTest::newRow("\\deftab")                            << QByteArray("{\\rtf1\\deftab360 H\\tab H\\tab H}")        << 48.0  << 0.0;
+        QTest::newRow("after the paragraph's own tab stops") << QByteArray("{\\rtf1\\deftab360\\tx1440 H\\tab H\\tab H}") << 120.0 << 0.0;
+        QTest::newRow("\\up in half points")                 << QByteArray("{\\rtf1 H\\tab{\\up12 H}}")                  << 48.0  << 6.0;
+        QTest::newRow("\\up alone")                          << QByteArray("{\\rtf1 H\\tab{\\up H}}")                    << 48.0  << 3.0;
+        QTest::newRow("\\dn")                                << QByteArray("{\\rtf1 H\\tab{\\dn8 H}}")                   << 48.0  << -4.0;
+        QTest::newRow("\\up0 undoes it")                     << QByteArray("{\\rtf1 H\\tab{\\up12\\up0 H}}")             << 48.0  << 0.0;
+        // clang-format on
     }
     void textIsPlacedAsWritten()
     {
@@ -424,14 +358,12 @@ private slots:
         document.drawContents(&painter);
         painter.end();
         const QTextLine line = document.firstBlock().layout()->lineAt(0);
-        const auto inkTop = [&](int character) {
-            for (int y = 0; y < page.height(); ++y) {
+        const auto inkTop = [&](int character) { // the first row of the character's ink
+            for (int y = 0; y < page.height(); ++y)
                 for (auto x = int(40 + line.cursorToX(character)); x < 40 + line.cursorToX(character + 1);
-                     ++x) {
+                     ++x)
                     if (qGray(page.pixel(x, y)) < 128)
                         return y;
-                }
-            }
             return -1;
         };
         const int last = document.firstBlock().length() - 2;
@@ -482,36 +414,28 @@ private slots:
             QVERIFY2(text.contains(piece), qPrintable(piece));
         for (const QString& piece : absent)
             QVERIFY2(!text.contains(piece), qPrintable(piece));
-        QString offending;
-        QVERIFY2(holdsOnlyShowableText(document, offending), qPrintable(offending));
+        QVERIFY2(unshowable(document).isEmpty(), qPrintable(unshowable(document)));
     }
 
+    // The manual shipped with the program reads whole, with its headings and bulleted lists.
     void theShippedHelpDocumentIsAManual()
     {
         QTextDocument document;
-        QCOMPARE(RtfReader::readFile(QStringLiteral(BRIMLEY_SOURCE_DIR "/resources/brimleyhelpfile.rtf"),
-                                     document),
+        QCOMPARE(RtfReader::readFile(BRIMLEY_SOURCE_DIR "/resources/brimleyhelpfile.rtf", document),
                  Status::Read);
-        const QString text = paragraphs(document);
-        QVERIFY(!text.contains(QRegularExpression("\\\\[a-z]|[{}]")));
-        // Headings, bold terms and bulleted lists, as the reader must show them.
+        QVERIFY(!paragraphs(document).contains(QRegularExpression("\\\\[a-z]|[{}]")));
         QStringList headings;
-        int boldRuns = 0;
         int bullets = 0;
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
             if (block.blockFormat().headingLevel() == 1)
                 headings << block.text();
-            if (block.text().startsWith(u"•\t") && block.blockFormat().textIndent() < 0)
-                ++bullets;
-            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
-                boldRuns += fragment.fragment().charFormat().fontWeight() >= QFont::Bold ? 1 : 0;
+            bullets += block.text().startsWith(u"•\t") && block.blockFormat().textIndent() < 0 ? 1 : 0;
         }
-        for (const char* heading :
+        for (const QString heading :
              {"Starting Brimley", "The Options window", "The team list", "Scoreboard files", "Typing scores",
               "Full screen, undo and blackout", "The NumLock modes"})
-            QVERIFY2(headings.contains(QLatin1String(heading)), heading);
-        QVERIFY(boldRuns > 50 && bullets > 30);
-        QCOMPARE(find(document, QStringLiteral("Brimley turns")).charFormat().fontPointSize(), 10.5);
+            QVERIFY2(headings.contains(heading), qPrintable(heading));
+        QVERIFY(bullets > 30);
     }
 };
 

@@ -18,23 +18,8 @@ using namespace brimley;
 
 namespace {
 
-// Counts the NumLock releases the program receives, wherever they go.
-class NumLockReleases : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_NumLock &&
-            qobject_cast<QWindow*>(watched))
-            ++count;
-        return false;
-    }
-};
-
-// The virtual keys of the key presses a control receives, and how many releases.
+// The virtual keys of the key presses a control receives, as the scoreboard reads them, and how many
+// releases: by the time the test sees a count, the control has handled the key.
 class KeysTyped : public QObject
 {
 public:
@@ -46,8 +31,7 @@ protected:
     {
         if (event->type() == QEvent::KeyPress)
             downs.append(KeyMapping::virtualKeyCode(*static_cast<QKeyEvent*>(event)));
-        else if (event->type() == QEvent::KeyRelease)
-            ++ups;
+        ups += event->type() == QEvent::KeyRelease ? 1 : 0;
         return false;
     }
 };
@@ -59,31 +43,16 @@ class tst_X11Keyboard : public QObject
     Q_OBJECT
 
 private:
-    static constexpr int VK_Shift = 16;
     std::unique_ptr<frmScoreboard> window;
-    NumLockReleases releases;
 
-    QWidget* control(const QString& name)
+    // Types the keys through the X server onto a control of the first cell, given the focus.
+    static bool typeOn(QWidget* control, KeysTyped& typed, const QStringList& keys)
     {
-        if (name == "frmScoreboard")
-            return window.get();
-        if (name == "picDrawingArea")
-            return window->drawingArea();
-        if (name == "picTeamName")
-            return window->cells()[1].picTeamName;
-        return window->cells()[1].nledScore;
-    }
-
-    void giveFocus(const QString& name)
-    {
-        if (name == "frmScoreboard") {
-            if (QWidget* focused = QApplication::focusWidget())
-                focused->clearFocus();
-            QTRY_VERIFY(!QApplication::focusWidget());
-        } else {
-            control(name)->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), control(name));
-        }
+        control->setFocus();
+        if (!QTest::qWaitFor([&] { return QApplication::focusWidget() == control; }))
+            return false;
+        control->installEventFilter(&typed);
+        return XDoTool::key(keys);
     }
 
 private slots:
@@ -94,13 +63,9 @@ private slots:
         QVERIFY2(XkbProbe::numLock().has_value(), "the X server's keymap has no NumLock modifier");
         // Window-wide keys must not open real windows in the middle of the test.
         Navigation::Testing::interceptShowing([](Navigation::Testing::Window) {});
-        // Releases are counted where they reach the native window, the first stop of every key event;
-        // by the time the count shows, the event has been handled.
-        qApp->installEventFilter(&releases);
     }
     void cleanupTestCase()
     {
-        qApp->removeEventFilter(&releases);
         Navigation::Testing::interceptShowing({});
         XkbProbe::disconnect();
     }
@@ -114,7 +79,6 @@ private slots:
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        releases.count = 0;
     }
     void cleanup() { window.reset(); }
 
@@ -159,48 +123,44 @@ private slots:
             key = XkbProbe::byKeycode(key);
         QCOMPARE(QProcess::execute("setxkbmap", {"-layout", layout}), 0);
         const auto restoreLayout = qScopeGuard([] { QProcess::execute("setxkbmap", {"-layout", "us"}); });
-        NumberLED* display = window->cells()[1].nledScore;
-        giveFocus("nledScore");
-        // The virtual keys of the key-downs that reach the display, as the scoreboard reads them.
         KeysTyped typed;
-        display->installEventFilter(&typed);
-        QVERIFY(XDoTool::key(keys));
-        const auto collected = [&] {
+        QVERIFY(typeOn(window->cells()[1].nledScore, typed, keys));
+        const auto withoutShift = [&typed] {
             QList<int> codes = typed.downs;
-            codes.removeAll(VK_Shift);
-            return codes.size() >= keyCodes.size() && typed.ups == typed.downs.size() ? codes : QList<int>();
+            codes.removeAll(16); // VK_SHIFT
+            return codes;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(!collected().isEmpty(), 20000);
-        QCOMPARE(collected(), keyCodes);
+        QTRY_VERIFY_WITH_TIMEOUT(withoutShift().size() >= keyCodes.size() && typed.ups == typed.downs.size(),
+                                 20000);
+        QCOMPARE(withoutShift(), keyCodes);
     }
 
+    // The key itself toggles NumLock; its release on a cell's display or name strip turns it back at
+    // once. (That the window and the drawing area leave it alone is tested in tst_frmScoreboardKeys.)
     void releasingNumLockOnTheScoreboardReappliesTheSetting_data()
     {
-        QTest::addColumn<QString>("controlName");
+        QTest::addColumn<bool>("nameStrip");
         QTest::addColumn<int>("NumLockForce");
         QTest::addColumn<bool>("before");
         QTest::addColumn<bool>("after");
-        // The key itself toggles NumLock; the release on a cell control turns it back at once.
-        QTest::newRow("display, keep on") << "nledScore" << 1 << true << true;
-        QTest::newRow("display, keep off") << "nledScore" << 2 << false << false;
-        QTest::newRow("display, normal") << "nledScore" << 0 << true << false;
-        QTest::newRow("name strip, keep on") << "picTeamName" << 1 << true << true;
-        // The drawing area and the window do not answer key-ups.
-        QTest::newRow("drawing area, keep on") << "picDrawingArea" << 1 << true << false;
-        QTest::newRow("window, keep on") << "frmScoreboard" << 1 << true << false;
+        QTest::newRow("display, keep on") << false << 1 << true << true;
+        QTest::newRow("display, keep off") << false << 2 << false << false;
+        QTest::newRow("display, normal") << false << 0 << true << false;
+        QTest::newRow("name strip, keep on") << true << 1 << true << true;
     }
     void releasingNumLockOnTheScoreboardReappliesTheSetting()
     {
-        QFETCH(QString, controlName);
+        QFETCH(bool, nameStrip);
         QFETCH(int, NumLockForce);
         QFETCH(bool, before);
         QFETCH(bool, after);
         model().NumLockForce = NumLockForce;
         XkbProbe::setNumLock(before);
-        giveFocus(controlName);
-
-        QVERIFY(XDoTool::key({"Num_Lock"}));
-        QTRY_COMPARE(releases.count, 1);
+        const Cell& cell = window->cells()[1];
+        KeysTyped typed;
+        QVERIFY(typeOn(nameStrip ? static_cast<QWidget*>(cell.picTeamName) : cell.nledScore, typed,
+                       {"Num_Lock"}));
+        QTRY_COMPARE(typed.ups, 1);
         QCOMPARE(XkbProbe::numLock(), std::optional(after));
     }
 };

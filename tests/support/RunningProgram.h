@@ -6,7 +6,6 @@
 
 #include "support/XDoTool.h"
 
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
@@ -92,16 +91,13 @@ public:
     static bool type(const QString& text) { return xdo({"type", "--delay", "30", text}); }
     static bool click(const QString& window, QPoint at)
     {
-        return xdo({"mousemove", "--sync", "--window", window, QString::number(at.x()), QString::number(at.y()),
-                    "click", "1"});
+        return xdo({"mousemove", "--sync", "--window", window, QString::number(at.x()),
+                    QString::number(at.y()), "click", "1"});
     }
 
     template <typename Condition> static bool waitFor(Condition done)
     {
-        for (QDeadlineTimer deadline(Patience); !done(); QTest::qWait(50))
-            if (deadline.hasExpired())
-                return false;
-        return true;
+        return QTest::qWaitFor(done, Patience);
     }
 
 private:

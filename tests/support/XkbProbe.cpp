@@ -61,12 +61,10 @@ QString byKeycode(const QString& key)
     const QStringView keyName = QStringView(key).mid(modifiers);
     QString found = key;
     if (XkbGetNames(connection, XkbKeyNamesMask, xkb) == Success && xkb->names && xkb->names->keys) {
-        for (int keycode = xkb->min_key_code; keycode <= xkb->max_key_code; ++keycode) {
+        for (int keycode = xkb->min_key_code; keycode <= xkb->max_key_code && found == key; ++keycode) {
             const char* name = xkb->names->keys[keycode].name;
-            if (QLatin1String(name, qstrnlen(name, XkbKeyNameLength)) == keyName) {
+            if (QLatin1String(name, qstrnlen(name, XkbKeyNameLength)) == keyName)
                 found = key.left(modifiers) + QString::number(keycode);
-                break;
-            }
         }
     }
     XkbFreeKeyboard(xkb, 0, True);
