@@ -12,8 +12,9 @@ cd "$(dirname "$0")"
 # Build and runtime: compiler, CMake, Qt 6 Widgets with the image format plugins, Xlib for NumLock,
 # Liberation fonts (metric twins of Arial and Times New Roman).
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-image-formats-plugins libx11-dev fonts-liberation)
-# Tests and benchmarks: a private X server, the tools that drive it, Google Benchmark.
-test_packages=(libbenchmark-dev xvfb xauth xdotool x11-utils x11-xkb-utils x11-xserver-utils dpkg-dev file)
+# Tests and benchmarks: a private X server, the tools that drive it, Google Benchmark, the formatter.
+test_packages=(libbenchmark-dev xvfb xauth xdotool x11-utils x11-xkb-utils x11-xserver-utils dpkg-dev file
+    clang-format)
 
 install_missing() {
     local missing=()
@@ -45,6 +46,8 @@ run)
     ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
+    # Every source file is in the format .clang-format describes.
+    find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     (cd build && ctest --output-on-failure -j "$jobs")
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBRIMLEY_SANITIZE=ON -DBRIMLEY_BUILD_BENCHMARKS=OFF

@@ -2,8 +2,8 @@
 
 #include "app/frmHelp.h"
 #include "app/frmSplash.h"
-#include "options/FileCommands.h"
 #include "console/frmConsole.h"
+#include "options/FileCommands.h"
 #include "options/frmOptions.h"
 #include "scoreboard/AudienceScreen.h"
 #include "scoreboard/GameCommands.h"
@@ -105,7 +105,8 @@ void watchScreens()
     QObject::connect(qApp, &QGuiApplication::screenAdded, qApp, [] { placeScoreboard(); });
     QObject::connect(qApp, &QGuiApplication::screenRemoved, qApp, [] {
         // After Qt has moved the windows of the screen that went.
-        QMetaObject::invokeMethod(qApp, [] { placeScoreboard(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [] { placeScoreboard(); }, Qt::QueuedConnection);
     });
 }
 

@@ -41,16 +41,34 @@ template <typename Int> constexpr Int saturateTo(std::int64_t value)
     return static_cast<Int>(value);
 }
 
-constexpr std::int16_t saturate16(std::int64_t value) { return saturateTo<std::int16_t>(value); }
-constexpr std::int32_t saturate32(std::int64_t value) { return saturateTo<std::int32_t>(value); }
+constexpr std::int16_t saturate16(std::int64_t value)
+{
+    return saturateTo<std::int16_t>(value);
+}
+constexpr std::int32_t saturate32(std::int64_t value)
+{
+    return saturateTo<std::int32_t>(value);
+}
 
 // A floating-point value stored into a 16-bit integer: rounded, then saturated.
-inline std::int16_t roundTo16(double value) { return saturate16(roundHalfEven(value)); }
+inline std::int16_t roundTo16(double value)
+{
+    return saturate16(roundHalfEven(value));
+}
 // The same for the places where a wider integer replaces a 16-bit one that large screens overflow.
-inline std::int32_t roundTo32(double value) { return saturate32(roundHalfEven(value)); }
+inline std::int32_t roundTo32(double value)
+{
+    return saturate32(roundHalfEven(value));
+}
 
 // Twips to whole pixels, for applying a computed length to a widget.
-inline int twipsToPixels(double twips) { return roundTo32(twips / TwipsPerPixel); }
-constexpr double pixelsToTwips(double pixels) { return pixels * TwipsPerPixel; }
+inline int twipsToPixels(double twips)
+{
+    return roundTo32(twips / TwipsPerPixel);
+}
+constexpr double pixelsToTwips(double pixels)
+{
+    return pixels * TwipsPerPixel;
+}
 
 } // namespace brimley

@@ -39,7 +39,10 @@ struct Team
 
 // Teams compare by what the file holds; their identities are left out.
 bool operator==(const Team& a, const Team& b);
-inline bool operator!=(const Team& a, const Team& b) { return !(a == b); }
+inline bool operator!=(const Team& a, const Team& b)
+{
+    return !(a == b);
+}
 
 struct Settings
 {
@@ -64,7 +67,10 @@ struct Settings
 };
 
 bool operator==(const Settings& a, const Settings& b);
-inline bool operator!=(const Settings& a, const Settings& b) { return !(a == b); }
+inline bool operator!=(const Settings& a, const Settings& b)
+{
+    return !(a == b);
+}
 
 // State of the options window that outlives the window itself: closing and reopening it keeps these.
 struct OptionsWindowState
@@ -81,6 +87,9 @@ OptionsWindowState& optionsState();
 // Resets every setting except CurrentFile, replaces the team list by the single default team and
 // clears FileChanged. Updates no window.
 void SetDefaults(Settings& settings, OptionsWindowState& options);
-inline void SetDefaults() { SetDefaults(model(), optionsState()); }
+inline void SetDefaults()
+{
+    SetDefaults(model(), optionsState());
+}
 
 } // namespace brimley

@@ -96,12 +96,13 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
                   Qt::AlignLeft, QRect(2640, 1920, 3255, 375));
 
     // The scoreboard's keys beyond F1 and F2, in the room left between F2's line and the Help button.
-    lblFullScreenKeys = makeLabel(frameSplash, "lblFullScreenKeys",
-                                  QStringLiteral("' F11 ' full screen, ' Ctrl+B ' blackout, ' F5 ' standings"),
-                                  Qt::AlignLeft, QRect(2640, 2145, 3255, 180));
+    lblFullScreenKeys =
+        makeLabel(frameSplash, "lblFullScreenKeys",
+                  QStringLiteral("' F11 ' full screen, ' Ctrl+B ' blackout, ' F5 ' standings"), Qt::AlignLeft,
+                  QRect(2640, 2145, 3255, 180));
     lblUndoKeys = makeLabel(frameSplash, "lblUndoKeys",
-                            QStringLiteral("' Ctrl+Z ' undo, ' Ctrl+Y ' redo, ' F3 ' console"),
-                            Qt::AlignLeft, QRect(2640, 2325, 3255, 180));
+                            QStringLiteral("' Ctrl+Z ' undo, ' Ctrl+Y ' redo, ' F3 ' console"), Qt::AlignLeft,
+                            QRect(2640, 2325, 3255, 180));
 
     cmdHelp = new QPushButton(QStringLiteral("&Help"), frameSplash);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));

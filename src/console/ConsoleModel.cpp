@@ -69,7 +69,8 @@ QStringList ConsoleModel::latestChanges(int count)
     QStringList lines;
     const QList<ScoreLogEntry>& log = Game::instance().log();
     for (auto entry = log.crbegin(); entry != log.crend() && lines.size() < count; ++entry)
-        lines << QStringLiteral("%1: %2 → %3").arg(entry->team, shownScore(entry->before), shownScore(entry->after));
+        lines << QStringLiteral("%1: %2 → %3")
+                     .arg(entry->team, shownScore(entry->before), shownScore(entry->after));
     return lines;
 }
 

@@ -236,7 +236,8 @@ void frmConsole::refresh()
             QTableWidgetItem* item = tblTeams->item(row, column);
             if (!item) {
                 item = new QTableWidgetItem;
-                item->setTextAlignment(column == 1 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+                item->setTextAlignment(column == 1 ? Qt::AlignRight | Qt::AlignVCenter
+                                                   : Qt::AlignLeft | Qt::AlignVCenter);
                 tblTeams->setItem(row, column, item);
             }
             if (item->text() != texts[column])
@@ -288,7 +289,8 @@ void frmConsole::requestThumbnail()
 {
     if (thumbnailTimer->isActive())
         return;
-    thumbnailTimer->start(static_cast<int>(std::max<qint64>(0, ThumbnailInterval - sinceThumbnail.elapsed())));
+    thumbnailTimer->start(
+        static_cast<int>(std::max<qint64>(0, ThumbnailInterval - sinceThumbnail.elapsed())));
 }
 
 void frmConsole::refreshThumbnail()

@@ -8,7 +8,10 @@
 namespace brimley::LedGeometry {
 namespace {
 
-double nonNegative(std::int16_t value) { return std::max<double>(0, value); }
+double nonNegative(std::int16_t value)
+{
+    return std::max<double>(0, value);
+}
 
 } // namespace
 
@@ -43,8 +46,10 @@ std::vector<QRectF> digitRects(const LedProperties& properties, QSize widgetSize
     const double digitHeight = nonNegative(properties.Size);
     const double digitWidth = digitHeight * DigitAspect;
     const double spacing = nonNegative(properties.PaddingI) / TwipsPerPixel;
-    const double left = (widgetSize.width() - natural.width()) / 2 + nonNegative(properties.PaddingH) / TwipsPerPixel;
-    const double top = (widgetSize.height() - natural.height()) / 2 + nonNegative(properties.PaddingV) / TwipsPerPixel;
+    const double left =
+        (widgetSize.width() - natural.width()) / 2 + nonNegative(properties.PaddingH) / TwipsPerPixel;
+    const double top =
+        (widgetSize.height() - natural.height()) / 2 + nonNegative(properties.PaddingV) / TwipsPerPixel;
 
     std::vector<QRectF> rects;
     rects.reserve(static_cast<std::size_t>(digits));

@@ -108,7 +108,8 @@ void NumberLED::setSize(int value)
 void NumberLED::setLayoutProperties(const LedProperties& value)
 {
     if (value.Max == properties.Max && value.PaddingH == properties.PaddingH &&
-        value.PaddingV == properties.PaddingV && value.PaddingI == properties.PaddingI && value.Size == properties.Size)
+        value.PaddingV == properties.PaddingV && value.PaddingI == properties.PaddingI &&
+        value.Size == properties.Size)
         return;
     properties = value;
     propertiesChanged();
@@ -138,9 +139,15 @@ void NumberLED::setShowsFocus(bool shows)
     invalidate();
 }
 
-QSize NumberLED::sizeHint() const { return LedGeometry::naturalSizePixels(properties); }
+QSize NumberLED::sizeHint() const
+{
+    return LedGeometry::naturalSizePixels(properties);
+}
 
-QSize NumberLED::minimumSizeHint() const { return sizeHint(); }
+QSize NumberLED::minimumSizeHint() const
+{
+    return sizeHint();
+}
 
 void NumberLED::propertiesChanged()
 {
@@ -202,8 +209,8 @@ QPixmap NumberLED::sharedPicture() const
     key.reserve(64 + caption.size() * 2);
     for (const qint64 part :
          {qint64(width()), qint64(height()), qint64(ratio * 1000), qint64(litColor), qint64(backColor),
-          qint64(hasFocus() && showsFocus), qint64(properties.Max), qint64(properties.PaddingH), qint64(properties.PaddingV),
-          qint64(properties.PaddingI), qint64(properties.Size)})
+          qint64(hasFocus() && showsFocus), qint64(properties.Max), qint64(properties.PaddingH),
+          qint64(properties.PaddingV), qint64(properties.PaddingI), qint64(properties.Size)})
         key.append(reinterpret_cast<const char*>(&part), sizeof part);
     key.append(reinterpret_cast<const char*>(caption.utf16()), caption.size() * 2);
 

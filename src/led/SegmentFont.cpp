@@ -4,10 +4,10 @@ namespace brimley::SegmentFont {
 namespace {
 
 // Proportions of the digit inside its cell, in cell units.
-constexpr double Margin = 2.5;     // clear space around the digit, so neighbouring digits never touch
-constexpr double Thickness = 5.2;  // stroke width of a segment
-constexpr double Gap = 0.9;        // space between the pointed ends of two segments
-constexpr double Slant = 0.07;     // horizontal shift per unit of height, leaning the digit right
+constexpr double Margin = 2.5;    // clear space around the digit, so neighbouring digits never touch
+constexpr double Thickness = 5.2; // stroke width of a segment
+constexpr double Gap = 0.9;       // space between the pointed ends of two segments
+constexpr double Slant = 0.07;    // horizontal shift per unit of height, leaning the digit right
 
 // A segment is a long hexagon with pointed ends, between two points on its centre line.
 QPolygonF horizontalSegment(double left, double right, double centreY)
@@ -50,12 +50,12 @@ std::array<QPolygonF, SegmentCount> buildPolygons()
     const double middle = CellHeight / 2;
 
     return {slanted(horizontalSegment(left + Gap, right - Gap, top)),     // a
-            slanted(verticalSegment(right, top + Gap, middle - Gap)),      // b
-            slanted(verticalSegment(right, middle + Gap, bottom - Gap)),   // c
+            slanted(verticalSegment(right, top + Gap, middle - Gap)),     // b
+            slanted(verticalSegment(right, middle + Gap, bottom - Gap)),  // c
             slanted(horizontalSegment(left + Gap, right - Gap, bottom)),  // d
-            slanted(verticalSegment(left, middle + Gap, bottom - Gap)),    // e
-            slanted(verticalSegment(left, top + Gap, middle - Gap)),       // f
-            slanted(horizontalSegment(left + Gap, right - Gap, middle))};  // g
+            slanted(verticalSegment(left, middle + Gap, bottom - Gap)),   // e
+            slanted(verticalSegment(left, top + Gap, middle - Gap)),      // f
+            slanted(horizontalSegment(left + Gap, right - Gap, middle))}; // g
 }
 
 } // namespace

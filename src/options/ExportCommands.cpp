@@ -48,8 +48,9 @@ bool exportFile(QWidget* parent, const QString& suggestedName, const QString& wh
         return false;
     const SafeFile::Result written = SafeFile::write(path, bytes);
     if (!written) {
-        Dialogs::tell(parent, QStringLiteral("Export"),
-                      QStringLiteral("The %1 could not be saved to the file\r%2\r%3").arg(what, path, written.reason));
+        Dialogs::tell(
+            parent, QStringLiteral("Export"),
+            QStringLiteral("The %1 could not be saved to the file\r%2\r%3").arg(what, path, written.reason));
         return false;
     }
     return true;

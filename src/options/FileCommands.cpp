@@ -68,8 +68,8 @@ bool askToSave(FileCommandsWindow& window, SavePrompt prompt)
 {
     if (optionsState().FileChanged != FlagTrue)
         return true;
-    switch (Dialogs::ask(window.dialogParent(), SaveChangesTitle, savePromptText(prompt), Dialogs::Buttons::YesNoCancel,
-                         Dialogs::Icon::Question)) {
+    switch (Dialogs::ask(window.dialogParent(), SaveChangesTitle, savePromptText(prompt),
+                         Dialogs::Buttons::YesNoCancel, Dialogs::Icon::Question)) {
     case Dialogs::Answer::Yes:
         return SaveFileAs(window, false);
     case Dialogs::Answer::No:
@@ -85,10 +85,10 @@ bool mayReplace(QWidget* parent, const QString& path)
     if (!QFileInfo::exists(path))
         return true;
     Dialogs::beep();
-    const auto answer = Dialogs::ask(parent, QStringLiteral("Overwrite file?"),
-                                     QStringLiteral("Are you sure you want to save over this file?") + LineBreak +
-                                         path,
-                                     Dialogs::Buttons::YesNo, Dialogs::Icon::Question);
+    const auto answer =
+        Dialogs::ask(parent, QStringLiteral("Overwrite file?"),
+                     QStringLiteral("Are you sure you want to save over this file?") + LineBreak + path,
+                     Dialogs::Buttons::YesNo, Dialogs::Icon::Question);
     return answer == Dialogs::Answer::Yes;
 }
 

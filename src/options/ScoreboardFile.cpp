@@ -6,7 +6,6 @@
 
 #include <QStringList>
 
-
 #include <limits>
 #include <optional>
 #include <variant>

@@ -4,8 +4,8 @@
 #include "app/Navigation.h"
 #include "app/Numbers.h"
 #include "led/NumberLED.h"
-#include "options/FileCommands.h"
 #include "options/ExportCommands.h"
+#include "options/FileCommands.h"
 #include "options/GameMenu.h"
 #include "options/ViewMenu.h"
 #include "platform/Dialogs.h"
@@ -133,19 +133,21 @@ void frmOptions::createSettingsControls()
     };
     colourFrame("fraBackC", QStringLiteral("Background:"), 240, "picBackC", "cmdBackC", picBackC, cmdBackC);
     colourFrame("fraLedC", QStringLiteral("Led Color"), 1080, "picLedC", "cmdLedC", picLedC, cmdLedC);
-    colourFrame("fraLedBackC", QStringLiteral("Led Backcolor:"), 1920, "picLedBackC", "cmdLedBackC", picLedBackC,
-                cmdLedBackC);
+    colourFrame("fraLedBackC", QStringLiteral("Led Backcolor:"), 1920, "picLedBackC", "cmdLedBackC",
+                picLedBackC, cmdLedBackC);
     colourFrame("fraTextC", QStringLiteral("Text color:"), 2760, "picTextC", "cmdTextC", picTextC, cmdTextC);
     cmdResetColors = button(client, "cmdResetColors", QStringLiteral("Reset Colors"), 360, 3600, 1095, 375);
 
-    FrameBox* fraImageLoc = frame(client, "fraImageLoc", QStringLiteral("Team Image Location:"), 5880, 240, 1815, 1455);
+    FrameBox* fraImageLoc =
+        frame(client, "fraImageLoc", QStringLiteral("Team Image Location:"), 5880, 240, 1815, 1455);
     otnImageNone =
         optionButton(fraImageLoc, "otnImageNone", QStringLiteral("Do not show image"), 120, 240, 1575, 375);
     otnImageLeft =
         optionButton(fraImageLoc, "otnImageLeft", QStringLiteral("Left of score"), 120, 720, 1575, 255);
     otnImageRight =
         optionButton(fraImageLoc, "otnImageRight", QStringLiteral("Right of score"), 120, 1080, 1575, 255);
-    FrameBox* fraNameLoc = frame(client, "fraNameLoc", QStringLiteral("Team Name Location:"), 7920, 240, 1815, 1455);
+    FrameBox* fraNameLoc =
+        frame(client, "fraNameLoc", QStringLiteral("Team Name Location:"), 7920, 240, 1815, 1455);
     otnNameNone = optionButton(fraNameLoc, "otnNameNone", QStringLiteral("Do not show team names"), 120, 240,
                                1575, 375);
     otnNameTop = optionButton(fraNameLoc, "otnNameTop", QStringLiteral("Above score"), 120, 720, 1575, 255);

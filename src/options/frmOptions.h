@@ -7,11 +7,11 @@
 // closed; what must outlive it (FileChanged, CurTeamSelected, UnloadDoNotAskToSave) is kept in
 // optionsState(), and the settings themselves in model().
 
-#include "platform/SingleWindow.h"
 #include "app/Settings.h"
 #include "led/NumberLED.h"
 #include "options/FileCommands.h"
 #include "options/PreviewLayout.h"
+#include "platform/SingleWindow.h"
 
 #include <QMainWindow>
 #include <optional>

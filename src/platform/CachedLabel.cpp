@@ -12,7 +12,8 @@ CachedLabel::CachedLabel(QWidget* parent) : QLabel(parent)
 void CachedLabel::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
-    const QColor colour = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole());
+    const QColor colour =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole());
     const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6|%7")
                             .arg(font().key())
                             .arg(colour.rgba())

@@ -39,9 +39,12 @@ template <typename T> std::optional<T> takeQueued(QQueue<T>& queue)
 QMessageBox::Icon toQt(Icon icon)
 {
     switch (icon) {
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Warning: return QMessageBox::Warning;
-    case Icon::None: break;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -73,9 +76,12 @@ Answer ask(QWidget* parent, const QString& title, const QString& text, Buttons b
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(buttons == Buttons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::No);
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
     }
 }
 
@@ -88,7 +94,8 @@ void tell(QWidget* parent, const QString& title, const QString& text)
     QMessageBox::warning(parent, title, text);
 }
 
-std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& startPath, bool mustExist)
+std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& startPath,
+                                bool mustExist)
 {
     if (test().enabled) {
         test().shown.append({Testing::Shown::OpenFile, {}, filter, Buttons::YesNo, Icon::None, startPath, 0});
@@ -141,13 +148,34 @@ void beep()
 
 namespace Testing {
 
-void enable() { test().enabled = true; }
-bool enabled() { return test().enabled; }
-void queueAnswer(Answer answer) { test().answers.enqueue(answer); }
-void queueFile(std::optional<QString> path) { test().files.enqueue(std::move(path)); }
-void queueColour(std::optional<brimley::Colour> colour) { test().colours.enqueue(colour); }
-const QList<Shown>& shown() { return test().shown; }
-int unexpected() { return test().unexpected; }
+void enable()
+{
+    test().enabled = true;
+}
+bool enabled()
+{
+    return test().enabled;
+}
+void queueAnswer(Answer answer)
+{
+    test().answers.enqueue(answer);
+}
+void queueFile(std::optional<QString> path)
+{
+    test().files.enqueue(std::move(path));
+}
+void queueColour(std::optional<brimley::Colour> colour)
+{
+    test().colours.enqueue(colour);
+}
+const QList<Shown>& shown()
+{
+    return test().shown;
+}
+int unexpected()
+{
+    return test().unexpected;
+}
 
 void reset()
 {

@@ -48,7 +48,7 @@ struct Shown
 {
     enum Kind { Question, Message, OpenFile, SaveFile, Colour, Beep } kind;
     QString title;
-    QString text;     // message text, or the filter of a file dialog
+    QString text; // message text, or the filter of a file dialog
     Buttons buttons = Buttons::YesNo;
     Icon icon = Icon::None;
     QString startPath; // file dialogs: where they opened
@@ -61,7 +61,7 @@ void enable();
 bool enabled();
 
 void queueAnswer(Answer answer);
-void queueFile(std::optional<QString> path);    // nothing: the operator cancels the file dialog
+void queueFile(std::optional<QString> path); // nothing: the operator cancels the file dialog
 void queueColour(std::optional<brimley::Colour> colour);
 
 // Everything shown since the last reset, in order, and how many dialogs found no queued answer.

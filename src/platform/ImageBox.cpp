@@ -32,7 +32,10 @@ void ImageBox::setStretch(bool value)
         resize(own);
 }
 
-QSize ImageBox::sizeHint() const { return own.isValid() ? own : QSize(); }
+QSize ImageBox::sizeHint() const
+{
+    return own.isValid() ? own : QSize();
+}
 
 void ImageBox::paintEvent(QPaintEvent*)
 {
@@ -41,9 +44,9 @@ void ImageBox::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     const QSize target = (QSizeF(size()) * ratio).toSize();
     if (scaled.isNull() || scaled.size() != target) {
-        scaled = QPixmap::fromImage(image.size() == target
-                                        ? image
-                                        : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled = QPixmap::fromImage(
+            image.size() == target ? image
+                                   : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         scaled.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);

@@ -5,8 +5,14 @@
 
 namespace brimley::ProgramDirectory {
 
-QString path() { return QCoreApplication::applicationDirPath(); }
+QString path()
+{
+    return QCoreApplication::applicationDirPath();
+}
 
-QString file(const QString& name) { return QDir::toNativeSeparators(QDir(path()).filePath(name)); }
+QString file(const QString& name)
+{
+    return QDir::toNativeSeparators(QDir(path()).filePath(name));
+}
 
 } // namespace brimley::ProgramDirectory

@@ -29,8 +29,8 @@ std::vector<unsigned long> rootWindowProperty(Display* x, const char* name, Atom
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     // Xlib hands 32-bit items back as longs.
-    if (XGetWindowProperty(x, DefaultRootWindow(x), property, 0, limit, False, itemType, &type, &format, &count,
-                           &remaining, &data) == Success &&
+    if (XGetWindowProperty(x, DefaultRootWindow(x), property, 0, limit, False, itemType, &type, &format,
+                           &count, &remaining, &data) == Success &&
         type == itemType && format == 32) {
         const auto* values = reinterpret_cast<const unsigned long*>(data);
         items.assign(values, values + count);

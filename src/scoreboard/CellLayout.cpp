@@ -7,8 +7,8 @@
 
 namespace brimley {
 
-CellComposition composeCell(const Settings& settings, const LedProperties& templateDisplay, double TH, double TW,
-                            double CellScale, double cellWidth)
+CellComposition composeCell(const Settings& settings, const LedProperties& templateDisplay, double TH,
+                            double TW, double CellScale, double cellWidth)
 {
     const double S = CellScale;
     CellComposition cell;

@@ -45,12 +45,14 @@ void Game::setScore(TeamId team, const QString& score)
 
 bool Game::undo()
 {
-    return history.undo([this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Undo); });
+    return history.undo(
+        [this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Undo); });
 }
 
 bool Game::redo()
 {
-    return history.redo([this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Redo); });
+    return history.redo(
+        [this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Redo); });
 }
 
 void Game::setScores(const QList<std::pair<TeamId, QString>>& newScores, ScoreCause cause)

@@ -14,10 +14,10 @@ namespace brimley::GameCommands {
 
 bool newGame(QWidget* parent)
 {
-    const auto answer =
-        Dialogs::ask(parent, QStringLiteral("New Game"),
-                     QStringLiteral("Start a new game? Every team's score goes back to 0 (Ctrl+Z takes it back)."),
-                     Dialogs::Buttons::YesNo, Dialogs::Icon::Question);
+    const auto answer = Dialogs::ask(
+        parent, QStringLiteral("New Game"),
+        QStringLiteral("Start a new game? Every team's score goes back to 0 (Ctrl+Z takes it back)."),
+        Dialogs::Buttons::YesNo, Dialogs::Icon::Question);
     if (answer != Dialogs::Answer::Yes)
         return false;
     Game::instance().newGame(model().Teams);
@@ -35,8 +35,9 @@ void offerRecovery(QWidget* parent)
         return;
     // A game that never got past the start has nothing to give back.
     const auto& teams = recovery->teams;
-    if (std::all_of(teams.cbegin(), teams.cend(),
-                    [](const ScoreRecovery::TeamScore& team) { return team.score == ScoreBook::startingScore(); }))
+    if (std::all_of(teams.cbegin(), teams.cend(), [](const ScoreRecovery::TeamScore& team) {
+            return team.score == ScoreBook::startingScore();
+        }))
         return;
     const QString when = QLocale().toString(recovery->written.toLocalTime(), QLocale::ShortFormat);
     const auto answer = Dialogs::ask(

@@ -55,7 +55,8 @@ PictureCache::Entry* PictureCache::entryFor(const QString& path)
     if (!isOrdinaryFile(path))
         return nullptr;
     const qint64 modified = info.lastModified().toMSecsSinceEpoch();
-    if (Entry* entry = entries.object(path); entry && entry->fileSize == info.size() && entry->modified == modified)
+    if (Entry* entry = entries.object(path);
+        entry && entry->fileSize == info.size() && entry->modified == modified)
         return entry;
 
     auto* entry = new Entry;
@@ -131,6 +132,9 @@ QImage PictureCache::image(const QString& path, QSize shownSize, QSize limit)
     return decoded;
 }
 
-void PictureCache::clear() { entries.clear(); }
+void PictureCache::clear()
+{
+    entries.clear();
+}
 
 } // namespace brimley

@@ -43,9 +43,9 @@ private:
     {
         qint64 fileSize = -1;
         qint64 modified = 0;
-        QSize own;               // invalid when the file is not a readable picture
+        QSize own; // invalid when the file is not a readable picture
         bool decodeFailed = false;
-        QImage decoded;          // the largest decode so far, or null
+        QImage decoded; // the largest decode so far, or null
     };
 
     Entry* entryFor(const QString& path);

@@ -37,8 +37,8 @@ RecoveryKeeper* RecoveryKeeper::instance()
 void RecoveryKeeper::write()
 {
     const Settings& settings = model();
-    const ScoreRecovery::Recovery recovery = ScoreRecovery::capture(settings.CurrentFile, settings.Teams,
-                                                                    Game::instance().book(), QDateTime::currentDateTime());
+    const ScoreRecovery::Recovery recovery = ScoreRecovery::capture(
+        settings.CurrentFile, settings.Teams, Game::instance().book(), QDateTime::currentDateTime());
     const SafeFile::Result saved = ScoreRecovery::save(recovery, filePath);
     const QString problem = saved ? QString() : saved.reason;
     // Told once, not at every key; and again only if it changes.

@@ -22,10 +22,10 @@ struct Row
 
 struct Table
 {
-    std::vector<Row> rows;        // in standings order: column by column, top to bottom
-    LedProperties rankDisplay;    // the displays' properties at the rows' height
+    std::vector<Row> rows;     // in standings order: column by column, top to bottom
+    LedProperties rankDisplay; // the displays' properties at the rows' height
     LedProperties scoreDisplay;
-    int namePixelSize = 0;        // the names' font size before a long name is fitted
+    int namePixelSize = 0; // the names' font size before a long name is fitted
 };
 
 constexpr int RowsPerColumn = 12;

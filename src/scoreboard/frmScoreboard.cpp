@@ -17,11 +17,11 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <algorithm>
-#include <optional>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTimer>
+#include <algorithm>
+#include <optional>
 
 namespace brimley {
 namespace {
@@ -126,8 +126,9 @@ void frmScoreboard::createTemplates()
     cell.picTeam = new PictureBox(picDrawingArea);
     cell.picTeam->setObjectName(QStringLiteral("picTeam"));
 
-    for (QWidget* widget : std::initializer_list<QWidget*>{cell.picTeamContainer, cell.imgTeam, cell.nledScore,
-                                                           cell.picTeamName, cell.lblTeamName, cell.picTeam})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{cell.picTeamContainer, cell.imgTeam, cell.nledScore,
+                                         cell.picTeamName, cell.lblTeamName, cell.picTeam})
         widget->hide();
     cellArray = {cell};
 }
@@ -166,13 +167,15 @@ void frmScoreboard::createCell(int n)
     cell.picTeamContainer->move(twipsToPixels(n * 200.0), twipsToPixels(n * 150.0));
     cell.picTeamName->move(0, 0);
 
-    for (QWidget* widget : std::initializer_list<QWidget*>{cell.picTeamContainer, cell.imgTeam, cell.nledScore,
-                                                           cell.picTeamName, cell.picTeam, cell.lblTeamName})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{cell.picTeamContainer, cell.imgTeam, cell.nledScore,
+                                         cell.picTeamName, cell.picTeam, cell.lblTeamName})
         widget->show();
 
     // Picture boxes take the focus when clicked, as the operator expects of any control, but Tab only
     // moves between the score displays.
-    for (QWidget* box : std::initializer_list<QWidget*>{cell.picTeamContainer, cell.picTeam, cell.picTeamName}) {
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{cell.picTeamContainer, cell.picTeam, cell.picTeamName}) {
         box->setFocusPolicy(Qt::ClickFocus);
         readKeysOf(box);
     }
@@ -269,8 +272,8 @@ void frmScoreboard::P3PositionTeamData()
         if (team.TeamShown != FlagTrue)
             continue;
         const Cell& c = cellArray[++k];
-        const CellComposition cell = composeCell(settings, grid.templateDisplay, grid.TH, grid.TW, grid.CellScale,
-                                                 pixelsToTwips(c.picTeamContainer->width()));
+        const CellComposition cell = composeCell(settings, grid.templateDisplay, grid.TH, grid.TW,
+                                                 grid.CellScale, pixelsToTwips(c.picTeamContainer->width()));
 
         c.nledScore->setLayoutProperties(cell.display);
         c.nledScore->move(twipsToPixels(cell.displayPos.x()), twipsToPixels(cell.displayPos.y()));
@@ -355,7 +358,8 @@ void frmScoreboard::fillStandings()
     QList<StandingsView::Entry> table;
     for (const Standings::Place& place : Standings::ranked(cells))
         table.append({place.rank, place.entry.name, place.entry.score});
-    picStandings->setColours(settings.BackColor, settings.LEDColor, settings.LEDBackColor, settings.TextColor);
+    picStandings->setColours(settings.BackColor, settings.LEDColor, settings.LEDBackColor,
+                             settings.TextColor);
     picStandings->setEntries(table, LedGeometry::digitCount(cellArray[0].nledScore->Max()));
 }
 

@@ -155,7 +155,8 @@ void frmScoreboard::projectorKey(int KeyCode, int Shift, bool repeated)
     using KeyMapping::ScoreboardCommand;
     const ScoreboardCommand command = KeyMapping::scoreboardCommand(saturate16(KeyCode), saturate16(Shift));
     // A key held down repeats; a toggle must not flicker the projector on and off while it is held.
-    if (repeated && (command == ScoreboardCommand::ToggleFullScreen || command == ScoreboardCommand::ToggleBlackout))
+    if (repeated &&
+        (command == ScoreboardCommand::ToggleFullScreen || command == ScoreboardCommand::ToggleBlackout))
         return;
     switch (command) {
     case ScoreboardCommand::ToggleFullScreen:
@@ -211,13 +212,16 @@ void frmScoreboard::showFullScreenOn(QScreen* target)
 {
     if (!target)
         return;
-    if (isFullScreen() && screen() == target && (WindowManager::makesWindowsFullScreen() || geometry() == target->geometry()))
+    if (isFullScreen() && screen() == target &&
+        (WindowManager::makesWindowsFullScreen() || geometry() == target->geometry()))
         return;
     LeaveFullScreen();
     // Onto the screen first, at the size it had, and full screen there.
     const QRect area = target->geometry();
     const QSize size = this->size().boundedTo(area.size());
-    setGeometry(QRect(area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size));
+    setGeometry(
+        QRect(area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2),
+              size));
     if (!isVisible())
         show();
     if (QWindow* handle = windowHandle())

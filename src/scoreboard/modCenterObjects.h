@@ -37,15 +37,15 @@ struct GridLayout
     LedProperties templateDisplay; // the measuring template after the settings were applied to it
     double TH = 0;                 // its height and width in twips
     double TW = 0;
-    std::int32_t BH = 0;           // one cell at scale 1
+    std::int32_t BH = 0; // one cell at scale 1
     std::int32_t BW = 0;
     std::vector<std::int32_t> RowCounts;
-    double CW = 0;                 // size of every cell
+    double CW = 0; // size of every cell
     double CH = 0;
-    double CellScale = 0;          // CH / BH
-    double VG = 0;                 // vertical gap
-    std::int32_t HG = 0;           // horizontal gap
-    std::vector<CellRect> cells;   // cell 1 first, row by row, left to right
+    double CellScale = 0;        // CH / BH
+    double VG = 0;               // vertical gap
+    std::int32_t HG = 0;         // horizontal gap
+    std::vector<CellRect> cells; // cell 1 first, row by row, left to right
 };
 
 // The template display with the settings applied: paddings and spacing in twips, the maximum from the

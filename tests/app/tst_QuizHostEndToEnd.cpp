@@ -11,13 +11,13 @@
 #include "support/BoardReading.h"
 #include "support/RunningProgram.h"
 
+#include "support/Controls.h"
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include "support/Controls.h"
 
 #include <QtTest>
 
@@ -35,7 +35,8 @@ QByteArray expectedFile(const QByteArray& secondTeam)
                       "TextColor:16777215\r\nPosNameToScore:Bottom\r\nPosImgToScore:Right\r\nDigitsWide:2\r\n"
                       "HPadding:6\r\nVPadding:6\r\nSpacing:8\r\n---Team Data---\r\n";
     for (const QByteArray& name : {QByteArray("Foxes"), secondTeam, QByteArray("Larks")})
-        file += name + "\x1b\x1b" "1\r\n";
+        file += name + "\x1b\x1b"
+                       "1\r\n";
     return file;
 }
 
@@ -45,11 +46,26 @@ QByteArray contentOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool focus(const QString& window) { return RunningProgram::focus(window); }
-bool type(const QString& text) { return RunningProgram::type(text); }
-bool click(const QString& window, QPoint at) { return RunningProgram::click(window, at); }
-bool gone(const QString& title, const QString& window) { return RunningProgram::gone(title, window); }
-template <typename Condition> bool waitFor(Condition done) { return RunningProgram::waitFor(done); }
+bool focus(const QString& window)
+{
+    return RunningProgram::focus(window);
+}
+bool type(const QString& text)
+{
+    return RunningProgram::type(text);
+}
+bool click(const QString& window, QPoint at)
+{
+    return RunningProgram::click(window, at);
+}
+bool gone(const QString& title, const QString& window)
+{
+    return RunningProgram::gone(title, window);
+}
+template <typename Condition> bool waitFor(Condition done)
+{
+    return RunningProgram::waitFor(done);
+}
 
 } // namespace
 
@@ -68,17 +84,20 @@ private:
     }
     bool clickControl(const QString& window, const QWidget* control, const QRect& part = {})
     {
-        return click(window, control->mapTo(options.get(), (part.isNull() ? control->rect() : part).center()));
+        return click(window,
+                     control->mapTo(options.get(), (part.isNull() ? control->rect() : part).center()));
     }
     bool renameTeam(const QString& window, const QString& name)
     {
-        return clickControl(window, control<QLineEdit>(options.get(), "txtTeamName")) && XDoTool::key({"ctrl+a"}) && type(name);
+        return clickControl(window, control<QLineEdit>(options.get(), "txtTeamName")) &&
+               XDoTool::key({"ctrl+a"}) && type(name);
     }
     // Answers a file dialog by typing the file's full path into it.
     bool answerFileDialog(const QString& title, const QString& path)
     {
         const QString dialog = waitForWindow(title);
-        return !dialog.isEmpty() && focus(dialog) && type(path) && XDoTool::key({"Return"}) && gone(title, dialog);
+        return !dialog.isEmpty() && focus(dialog) && type(path) && XDoTool::key({"Return"}) &&
+               gone(title, dialog);
     }
     // From a scoreboard of the program's size showing the same file, built here.
     bool learnDisplays(const QString& scoreboard, const QString& file)
@@ -183,7 +202,9 @@ private slots:
         const QMenuBar* menuBar = options->menuBar();
         for (const char* answer : {"Escape", "Return"}) {
             QVERIFY(focus(again));
-            QVERIFY(clickControl(again, menuBar, menuBar->actionGeometry(control<QMenu>(options.get(), "mnuFile")->menuAction())));
+            QVERIFY(clickControl(
+                again, menuBar,
+                menuBar->actionGeometry(control<QMenu>(options.get(), "mnuFile")->menuAction())));
             QVERIFY(XDoTool::key({"x"}));
             const QString exitPrompt = waitForWindow("Save Changes?");
             QVERIFY2(!exitPrompt.isEmpty(), "File, Exit did not ask to save the changes");
@@ -191,12 +212,14 @@ private slots:
         }
         QVERIFY2(brimley.program().waitForFinished(Patience), "File, Exit did not end the program");
         QCOMPARE(brimley.program().exitCode(), 0);
-        QCOMPARE(contentOf(quizFile), expectedFile("Night Owls") + "Team\x1b\x1b" "1\r\n");
+        QCOMPARE(contentOf(quizFile), expectedFile("Night Owls") + "Team\x1b\x1b"
+                                                                   "1\r\n");
         const QString errors = brimley.stop();
         QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), qPrintable(errors));
 
         // Started again with the file named, as a file manager starts it (relative to its folder here).
-        QVERIFY2(!brimley.start({"quiz.brm"}, "Brimley - " + quizFile).isEmpty(), "the file named did not open");
+        QVERIFY2(!brimley.start({"quiz.brm"}, "Brimley - " + quizFile).isEmpty(),
+                 "the file named did not open");
     }
 };
 

@@ -63,7 +63,8 @@ private:
                 return false;
         }
         board = brimley.waitForWindow("Brimley Scoreboard");
-        return !board.isEmpty() && RunningProgram::xdo({"windowraise", board}) && RunningProgram::focus(board);
+        return !board.isEmpty() && RunningProgram::xdo({"windowraise", board}) &&
+               RunningProgram::focus(board);
     }
     // The standings rows that show, "rank score", read off the screen.
     QStringList standings()
@@ -72,8 +73,10 @@ private:
         const auto table = StandingsLayout::layout(3, shot.size(), 1, 2);
         QStringList rows;
         for (const StandingsLayout::Row& row : table.rows) {
-            const auto rank = LedReader::read(shot.copy(row.rank.adjusted(-2, -2, 2, 2)), Qt::red, Qt::black, 1);
-            const auto score = LedReader::read(shot.copy(row.score.adjusted(-2, -2, 2, 2)), Qt::red, Qt::black, 2);
+            const auto rank =
+                LedReader::read(shot.copy(row.rank.adjusted(-2, -2, 2, 2)), Qt::red, Qt::black, 1);
+            const auto score =
+                LedReader::read(shot.copy(row.score.adjusted(-2, -2, 2, 2)), Qt::red, Qt::black, 2);
             rows << (rank && score ? rank->value + " " + score->value : "hidden");
         }
         return rows;
@@ -84,7 +87,8 @@ private slots:
     {
         SKIP_WITHOUT_X_SERVER_AND_XDOTOOL();
         quizFile = brimley.homePath("quiz.brm");
-        model().Teams = {Team{"Foxes", {}, FlagTrue}, Team{"Owls, Night", {}, FlagTrue}, Team{"Larks", {}, FlagTrue}};
+        model().Teams = {Team{"Foxes", {}, FlagTrue}, Team{"Owls, Night", {}, FlagTrue},
+                         Team{"Larks", {}, FlagTrue}};
         QFile file(quizFile);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ScoreboardFile::fileBytes(model())) > 0);
     }
@@ -112,7 +116,8 @@ private slots:
     {
         QVERIFY(RunningProgram::click(board, displays[0].center()) && XDoTool::key({"shift+F5"}));
         QTRY_COMPARE_WITH_TIMEOUT(standings(), (QStringList{"hidden", "hidden", "hidden"}), Patience);
-        const QList<QStringList> reveal{{"hidden", "hidden", "3 0"}, {"hidden", "2 7", "3 0"}, {"1 42", "2 7", "3 0"}};
+        const QList<QStringList> reveal{
+            {"hidden", "hidden", "3 0"}, {"hidden", "2 7", "3 0"}, {"1 42", "2 7", "3 0"}};
         for (const QStringList& shown : reveal) {
             QVERIFY(XDoTool::key({"space"}));
             QTRY_COMPARE_WITH_TIMEOUT(standings(), shown, Patience);
@@ -133,9 +138,10 @@ private slots:
         QFile file(results);
         QVERIFY(RunningProgram::waitFor([&] { return file.exists() && file.size() > 0; }));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(readCsv(QString::fromUtf8(file.readAll())),
-                 (QList<QStringList>{{"Rank", "Team", "Score"}, {"1", "Foxes", "42"}, {"2", "Larks", "7"},
-                                     {"3", "Owls, Night", "0"}}));
+        QCOMPARE(readCsv(QString::fromUtf8(file.readAll())), (QList<QStringList>{{"Rank", "Team", "Score"},
+                                                                                 {"1", "Foxes", "42"},
+                                                                                 {"2", "Larks", "7"},
+                                                                                 {"3", "Owls, Night", "0"}}));
     }
 };
 

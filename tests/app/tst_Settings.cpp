@@ -20,9 +20,10 @@ private slots:
 
         SetDefaults(settings, options);
 
-        const QList<int> values{settings.NumLockForce, settings.BackColor, settings.LEDColor, settings.LEDBackColor,
-                                settings.TextColor, settings.PosNameToScore, settings.PosImgToScore, settings.DigitsWide,
-                                settings.HPadding, settings.VPadding, settings.Spacing};
+        const QList<int> values{settings.NumLockForce,  settings.BackColor,  settings.LEDColor,
+                                settings.LEDBackColor,  settings.TextColor,  settings.PosNameToScore,
+                                settings.PosImgToScore, settings.DigitsWide, settings.HPadding,
+                                settings.VPadding,      settings.Spacing};
         QCOMPARE(values, QList<int>({0, 0x404040, 255, 0, 16777215, 1, 4, 2, 6, 6, 8}));
         QCOMPARE(settings.Teams, QList<Team>({Team{"Team 1", "", FlagTrue}}));
         QCOMPARE(settings.CurrentFile, QStringLiteral("/home/quiz/final.brm"));

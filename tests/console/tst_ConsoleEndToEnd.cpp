@@ -106,7 +106,8 @@ private slots:
         const QString dialog = brimley.waitForWindow("Open");
         QVERIFY2(!dialog.isEmpty(), "File, Open showed no dialog");
         QVERIFY(Operator.contains(RunningProgram::geometryOf(dialog).center()));
-        QVERIFY(RunningProgram::focus(dialog) && XDoTool::key({"Escape"}) && RunningProgram::gone("Open", dialog));
+        QVERIFY(RunningProgram::focus(dialog) && XDoTool::key({"Escape"}) &&
+                RunningProgram::gone("Open", dialog));
         QCOMPARE(RunningProgram::geometryOf(board), Projector);
     }
 

@@ -30,13 +30,19 @@ private:
     frmConsole* console = nullptr;
     QList<Window> opened;
 
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(console, key, modifiers); }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(console, key, modifiers);
+    }
     // Keys as the operator types them: digits and signs, "E" Enter, "D" Delete, "v" Down, "^" Up.
     void type(const QString& keys)
     {
         for (QChar key : keys)
-            press(key == u'E' ? Qt::Key_Return : key == u'D' ? Qt::Key_Delete : key == u'v' ? Qt::Key_Down
-                  : key == u'^' ? Qt::Key_Up : Qt::Key(key.unicode()));
+            press(key == u'E'   ? Qt::Key_Return
+                  : key == u'D' ? Qt::Key_Delete
+                  : key == u'v' ? Qt::Key_Down
+                  : key == u'^' ? Qt::Key_Up
+                                : Qt::Key(key.unicode()));
     }
     // What the console lists, "name score" per row with the selected row marked, and what the board shows.
     QString consoleRows()
@@ -44,8 +50,8 @@ private:
         const auto* table = control<QTableWidget>(console, "tblTeams");
         QStringList rows;
         for (int row = 0; row < table->rowCount(); ++row)
-            rows << QStringLiteral("%1%2 %3")
-                        .arg(table->currentRow() == row ? ">" : "", table->item(row, 0)->text(), table->item(row, 1)->text());
+            rows << QStringLiteral("%1%2 %3").arg(table->currentRow() == row ? ">" : "",
+                                                  table->item(row, 0)->text(), table->item(row, 1)->text());
         return rows.join(", ");
     }
     QString boardScores()

@@ -75,7 +75,8 @@ private slots:
         const QList<QByteArray> rows = contentOf(folder.filePath("log.csv")).split('\n');
         QCOMPARE(rows.size(), 4); // the header, two changes, and the end of the last line
         QCOMPARE(rows[0], "Time,Team,Old score,New score,Cause\r");
-        QVERIFY2(rows[1].endsWith(",Ants,0,12,typed\r") && rows[2].endsWith(",Ants,12,0,undo\r"), rows.join('|'));
+        QVERIFY2(rows[1].endsWith(",Ants,0,12,typed\r") && rows[2].endsWith(",Ants,12,0,undo\r"),
+                 rows.join('|'));
     }
 
     void aFailedWriteIsToldAndLeavesNothing()

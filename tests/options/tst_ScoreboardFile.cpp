@@ -108,10 +108,10 @@ private slots:
         const std::u32string pool = U"aZ09 :|-Ã©Â£€‚ŸÿþœŠ\u0081\u008d\u009d\u00a0Ωж東🏀\t\u0001";
         QRandomGenerator random(20261207);
         const auto text = [&] {
-            QString text;
+            QString made;
             for (int length = random.bounded(0, 8); length > 0; --length)
-                text += QString::fromUcs4(&pool[random.bounded(int(pool.size()))], 1);
-            return text;
+                made += QString::fromUcs4(&pool[random.bounded(int(pool.size()))], 1);
+            return made;
         };
         for (int round = 0; round < 2000; ++round) {
             Settings settings = withTeams({});

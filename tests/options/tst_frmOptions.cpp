@@ -15,13 +15,13 @@
 #include "platform/VerticalSpinner.h"
 #include "scoreboard/frmScoreboard.h"
 
+#include "support/Controls.h"
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include "support/Controls.h"
 
 #include <QtTest>
 
@@ -87,10 +87,10 @@ QStringList rows(const QListWidget* list)
 // Rows and teams read as given, the row is selected and the options count as changed; then a fresh start.
 #define VERIFY_TEAMS(selected, ...)                                                                          \
     do {                                                                                                     \
-        QCOMPARE(rows(control<QListWidget>(window, "lstTeams")), QStringList({__VA_ARGS__}));                                        \
+        QCOMPARE(rows(control<QListWidget>(window, "lstTeams")), QStringList({__VA_ARGS__}));                \
         QCOMPARE(optionsState().CurTeamSelected, selected);                                                  \
-        QCOMPARE(control<QListWidget>(window, "lstTeams")->currentRow(), selected);                                                  \
-        QCOMPARE(control<QLineEdit>(window, "txtTeamName")->text(), model().Teams[selected].TeamName);                             \
+        QCOMPARE(control<QListWidget>(window, "lstTeams")->currentRow(), selected);                          \
+        QCOMPARE(control<QLineEdit>(window, "txtTeamName")->text(), model().Teams[selected].TeamName);       \
         QCOMPARE(optionsState().FileChanged, FlagTrue);                                                      \
         optionsState().FileChanged = FlagFalse;                                                              \
     } while (false)
@@ -236,7 +236,8 @@ private slots:
         QCOMPARE(control<NumberLED>(window, "nledPreview")->pos(), QPoint(50, 57));
         QCOMPARE(control<PictureBox>(window, "picPreview")->geometry(), QRect(131, 57, 68, 68));
         QCOMPARE(control<QLabel>(window, "lblPreview")->geometry(), QRect(49, 28, 148, 25));
-        QCOMPARE(control<ImageBox>(window, "imgPreview")->geometry(), QRect(0, 0, 68, 68)); // the sample picture, fitted
+        QCOMPARE(control<ImageBox>(window, "imgPreview")->geometry(),
+                 QRect(0, 0, 68, 68)); // the sample picture, fitted
     }
 
     void aRoundOfTeamEditsKeepsRowsAndModelInStep()
@@ -246,7 +247,8 @@ private slots:
         // Merely selecting a row counts as a change. B's picture cannot be shown; A's must not seem B's.
         control<QListWidget>(window, "lstTeams")->setCurrentRow(1);
         VERIFY_TEAMS(1, "A+", "B-");
-        QVERIFY(!control<ImageBox>(window, "imgTeamPic")->hasPicture() && control<QPushButton>(window, "cmdPicNone")->isEnabled());
+        QVERIFY(!control<ImageBox>(window, "imgTeamPic")->hasPicture() &&
+                control<QPushButton>(window, "cmdPicNone")->isEnabled());
 
         click(control<QPushButton>(window, "cmdAddTeam"));
         click(control<QPushButton>(window, "cmdAddTeam"));
@@ -275,15 +277,18 @@ private slots:
         Testing::queueFile(Ball);
         click(control<QPushButton>(window, "cmdChangeTeamPic"));
         QVERIFY(control<ImageBox>(window, "imgTeamPic")->hasPicture());
-        QVERIFY(!control<QPushButton>(window, "cmdPicNone")->isEnabled()); // until the selection handling runs again
+        QVERIFY(!control<QPushButton>(window, "cmdPicNone")
+                     ->isEnabled()); // until the selection handling runs again
         // The picture and the check mark travel with the team.
         click(control<QPushButton>(window, "cmdMoveSelUp"));
         VERIFY_TEAMS(2, "A+", " Owls+", "Team-", "B-");
         QCOMPARE(model().Teams[2].TeamPicture, Ball);
-        QVERIFY(control<QPushButton>(window, "cmdMoveSelUp")->isEnabled() && control<QPushButton>(window, "cmdMoveSelDown")->isEnabled());
+        QVERIFY(control<QPushButton>(window, "cmdMoveSelUp")->isEnabled() &&
+                control<QPushButton>(window, "cmdMoveSelDown")->isEnabled());
         click(control<QPushButton>(window, "cmdPicNone"));
         QCOMPARE(model().Teams[2].TeamPicture, QString());
-        QVERIFY(!control<ImageBox>(window, "imgTeamPic")->hasPicture() && !control<QPushButton>(window, "cmdPicNone")->isEnabled());
+        QVERIFY(!control<ImageBox>(window, "imgTeamPic")->hasPicture() &&
+                !control<QPushButton>(window, "cmdPicNone")->isEnabled());
         VERIFY_TEAMS(2, "A+", " Owls+", "Team-", "B-");
 
         // Deleting a row selects the row that followed it, or the new last row when it was the last.
@@ -295,7 +300,8 @@ private slots:
         click(control<QPushButton>(window, "cmdRemoveSel"));
         VERIFY_TEAMS(0, " Owls+");
         QVERIFY(!control<QPushButton>(window, "cmdRemoveSel")->isEnabled());
-        QVERIFY(!control<QPushButton>(window, "cmdMoveSelUp")->isEnabled() && !control<QPushButton>(window, "cmdMoveSelDown")->isEnabled());
+        QVERIFY(!control<QPushButton>(window, "cmdMoveSelUp")->isEnabled() &&
+                !control<QPushButton>(window, "cmdMoveSelDown")->isEnabled());
     }
 
     void withNoRowSelectedNothingActsOnATeam()
@@ -304,7 +310,8 @@ private slots:
         control<QListWidget>(window, "lstTeams")->clearSelection();
         QCOMPARE(optionsState().CurTeamSelected, -1);
         for (const QWidget* control : std::initializer_list<const QWidget*>{
-                 control<QPushButton>(window, "cmdRemoveSel"), control<QPushButton>(window, "cmdMoveSelUp"), control<QPushButton>(window, "cmdMoveSelDown"), control<QPushButton>(window, "cmdPicNone"),
+                 control<QPushButton>(window, "cmdRemoveSel"), control<QPushButton>(window, "cmdMoveSelUp"),
+                 control<QPushButton>(window, "cmdMoveSelDown"), control<QPushButton>(window, "cmdPicNone"),
                  control<QPushButton>(window, "cmdChangeTeamPic"), control<QLineEdit>(window, "txtTeamName")})
             QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
         control<QLineEdit>(window, "txtTeamName")->setText("X");
@@ -407,7 +414,9 @@ private slots:
         const Settings before = quizSettings(quizFile);
         QVERIFY(open(before, answer.isEmpty() ? FlagFalse : FlagTrue));
         if (!answer.isEmpty())
-            Testing::queueAnswer(answer == "Yes" ? Answer::Yes : answer == "No" ? Answer::No : Answer::Cancel);
+            Testing::queueAnswer(answer == "Yes"  ? Answer::Yes
+                                 : answer == "No" ? Answer::No
+                                                  : Answer::Cancel);
         bool ended = false;
         Navigation::Testing::interceptShowing([&ended](Navigation::Testing::Window request) {
             ended = request == Navigation::Testing::Window::EndOfProgram;
@@ -449,7 +458,8 @@ private slots:
         QVERIFY(big.open(QIODevice::WriteOnly));
         big.write("---Team Data---\r\n");
         for (int i = 0; i < ScoreboardFile::MaximumTeams + 5; ++i)
-            big.write("T\x1b\x1b" "0\r\n");
+            big.write("T\x1b\x1b"
+                      "0\r\n");
         big.close();
         QVERIFY(open());
         Testing::queueFile(big.fileName());

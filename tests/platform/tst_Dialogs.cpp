@@ -13,8 +13,10 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
-        QTest::newRow("save") << "Brimley File *.brm|*.brm" << "Brimley File *.brm (*.brm)";
-        QTest::newRow("open, with its leading blank") << " Brimley File *.brm|*.brm" << " Brimley File *.brm (*.brm)";
+        QTest::newRow("save") << "Brimley File *.brm|*.brm"
+                              << "Brimley File *.brm (*.brm)";
+        QTest::newRow("open, with its leading blank") << " Brimley File *.brm|*.brm"
+                                                      << " Brimley File *.brm (*.brm)";
         QTest::newRow("pictures") << "Pictures (*.bmp;*.gif;*.jpg)|*.bmp;*.gif;*.jpg"
                                   << "Pictures (*.bmp;*.gif;*.jpg) (*.bmp *.gif *.jpg)";
     }

@@ -82,9 +82,13 @@ private slots:
         QTest::addColumn<QString>("answer"); // empty: no question
         QTest::addColumn<QString>("otherFile");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("Yes restores") << "Yes" << "" << QStringList{"Ants:12", "Bees:0", "Cats:-1"};
-        QTest::newRow("No starts from 0") << "No" << "" << QStringList{"Ants:0", "Bees:0", "Cats:0"};
-        QTest::newRow("another set-up: not asked") << "" << "/quiz/semis.brm" << QStringList{"Ants:0", "Bees:0", "Cats:0"};
+        QTest::newRow("Yes restores") << "Yes"
+                                      << "" << QStringList{"Ants:12", "Bees:0", "Cats:-1"};
+        QTest::newRow("No starts from 0") << "No"
+                                          << "" << QStringList{"Ants:0", "Bees:0", "Cats:0"};
+        QTest::newRow("another set-up: not asked")
+            << ""
+            << "/quiz/semis.brm" << QStringList{"Ants:0", "Bees:0", "Cats:0"};
     }
     void anUnfinishedGameOfTheSameSetUpIsOfferedBack()
     {

@@ -114,7 +114,8 @@ private slots:
         model().Teams = {Team{"A", folder.filePath("a.png"), FlagTrue}, Team{"B", broken, FlagTrue}};
         window->UpdateForm();
         QCOMPARE(window->cells()[2].imgTeam->picture(), window->cells()[0].imgTeam->placeholder());
-        QCOMPARE(window->cells()[2].imgTeam->geometry(), window->cells()[2].picTeam->rect()); // the square badge fills it
+        QCOMPARE(window->cells()[2].imgTeam->geometry(),
+                 window->cells()[2].picTeam->rect()); // the square badge fills it
         QCOMPARE(window->cells()[1].imgTeam->picture().pixelColor(0, 0), QColor(Qt::green));
 
         model().Teams[0].TeamShown = FlagFalse;
@@ -138,7 +139,9 @@ private slots:
     void namesArePlainTextFittedIntoTheirStrip()
     {
         useTeams({"Foxes", "A<br>B", "<b>x</b>", "The Quizzly Bears", QString(60, u'W')});
-        const auto pixelSize = [this](int k) { return window->cells()[k].lblTeamName->font().pixelSize(); };
+        const auto pixelSize = [this](int k) {
+            return window->cells()[k].lblTeamName->font().pixelSize();
+        };
         const int layoutSize = pixelSize(1);
         for (int k = 1; k <= 5; ++k) {
             // The name as drawn: one line, within its strip.

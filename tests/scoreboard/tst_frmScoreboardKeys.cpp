@@ -113,8 +113,8 @@ private slots:
     {
         QFETCH(int, control);
         QFETCH(bool, reappliesNumLock);
-        QWidget* target =
-            QList<QWidget*>{window.get(), window->drawingArea(), window->cells()[2].picTeam, display(2)}[control];
+        QWidget* target = QList<QWidget*>{window.get(), window->drawingArea(), window->cells()[2].picTeam,
+                                          display(2)}[control];
         for (Qt::Key key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3})
             QTest::keyClick(target, key);
         QCOMPARE(opened, (QList<Window>{Window::Help, Window::Options, Window::Console})); // one per key-down

@@ -33,7 +33,8 @@ inline QStringList scoresOn(const QString& window, const QList<QRect>& displays)
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).toImage();
     QStringList scores;
     for (const QRect& display : displays) {
-        const auto reading = LedReader::read(shot.copy(display.adjusted(-4, -4, 4, 4)), Qt::red, Qt::black, 2);
+        const auto reading =
+            LedReader::read(shot.copy(display.adjusted(-4, -4, 4, 4)), Qt::red, Qt::black, 2);
         scores << (reading ? reading->value : QStringLiteral("(unreadable)"));
     }
     return scores;

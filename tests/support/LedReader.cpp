@@ -12,7 +12,8 @@ namespace {
 
 int distance(QRgb pixel, QColor colour) // squared
 {
-    const int r = qRed(pixel) - colour.red(), g = qGreen(pixel) - colour.green(), b = qBlue(pixel) - colour.blue();
+    const int r = qRed(pixel) - colour.red(), g = qGreen(pixel) - colour.green(),
+              b = qBlue(pixel) - colour.blue();
     return r * r + g * g + b * b;
 }
 bool differs(QRgb pixel, QColor colour, int tolerance) // in any channel
@@ -39,7 +40,9 @@ std::optional<Reading> read(const QImage& source, QColor lit, QColor background,
     const bool focusCue = differs(image.pixel(display.topLeft()), background, 8);
     const int band = std::max(2, display.height() / 30);
     const QRect inner = display.adjusted(band, band, -band, -band);
-    const auto drawn = [&](int x, int y) { return differs(image.pixel(x, y), background, 8); };
+    const auto drawn = [&](int x, int y) {
+        return differs(image.pixel(x, y), background, 8);
+    };
 
     // Each digit is a run of columns holding segment pixels (unlit segments are drawn too).
     std::vector<std::pair<int, int>> runs;

@@ -14,7 +14,12 @@ namespace LedReader {
 
 // The display's place in the image, the number shown ("-1" for a blank display, the cleared value)
 // and whether the focus cue marks its corners.
-struct Reading { QRect display; QString value; bool focusCue = false; };
+struct Reading
+{
+    QRect display;
+    QString value;
+    bool focusCue = false;
+};
 
 // Nothing when no display with that many digits is found. The image must show one display only.
 std::optional<Reading> read(const QImage& image, QColor lit, QColor background, int digits);

@@ -11,7 +11,10 @@
 
 namespace XDoTool {
 
-inline bool installed() { return !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(); }
+inline bool installed()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+}
 
 // The standard output of a run, trimmed; nothing when it failed, which is reported unless expected
 // (a search that finds nothing fails).
@@ -25,14 +28,18 @@ inline std::optional<QString> run(const QStringList& arguments, bool reportFailu
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         if (reportFailure)
-            qWarning("xdotool %s: %s", qPrintable(arguments.join(u' ')), process.readAllStandardError().constData());
+            qWarning("xdotool %s: %s", qPrintable(arguments.join(u' ')),
+                     process.readAllStandardError().constData());
         return std::nullopt;
     }
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
 // Presses and releases keys in order; each is a keysym name ("Return", "shift+8") or a keycode.
-inline bool key(const QStringList& keys) { return run(QStringList{QStringLiteral("key")} + keys).has_value(); }
+inline bool key(const QStringList& keys)
+{
+    return run(QStringList{QStringLiteral("key")} + keys).has_value();
+}
 
 } // namespace XDoTool
 
