@@ -1,10 +1,6 @@
 // The options window: its controls, preview, team list and file commands. The test answers every dialog.
 
 #include "app/Navigation.h"
-#include "app/Settings.h"
-#include "led/NumberLED.h"
-#include "options/FileCommands.h"
-#include "options/PreviewLayout.h"
 #include "options/ScoreboardFile.h"
 #include "options/frmOptions.h"
 #include "platform/Dialogs.h"
@@ -20,8 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QSignalSpy>
 
 #include <QtTest>
 
@@ -52,8 +46,7 @@ QString shownKinds()
 }
 
 // A model with the settings lines a file would hold ("DigitsWide:7\r\nSpacing:1") and the given teams.
-Settings settings(const QByteArray& lines, const QVector<Team>& teams = {Settings::defaultTeam()},
-                  const QString& currentFile = {})
+Settings settings(const QByteArray& lines, const QVector<Team>& teams, const QString& currentFile = {})
 {
     Settings s;
     ScoreboardFile::readBytes(lines + "\r\n---Team Data---\r\n", s);
@@ -64,7 +57,7 @@ Settings settings(const QByteArray& lines, const QVector<Team>& teams = {Setting
 // Two set-ups that differ from the defaults and from each other everywhere a command could lose them.
 Settings quizSettings(const QString& file)
 {
-    return settings("Spacing:3", {{"Quiz A", {}, FlagTrue}, {"Quiz B", {}, FlagFalse}}, file);
+    return settings("Spacing:3\r\nNumLockForce:1", {{"Quiz A", {}, FlagTrue}, {"B", {}, FlagFalse}}, file);
 }
 Settings otherSettings(const QString& file)
 {
@@ -87,10 +80,10 @@ QStringList rows(const QListWidget* list)
 // Rows and teams read as given, the row is selected and the options count as changed; then a fresh start.
 #define VERIFY_TEAMS(selected, ...)                                                                          \
     do {                                                                                                     \
-        QCOMPARE(rows(control<QListWidget>(window, "lstTeams")), QStringList({__VA_ARGS__}));                \
+        QCOMPARE(rows(the<QListWidget>("lstTeams")), QStringList({__VA_ARGS__}));                            \
         QCOMPARE(optionsState().CurTeamSelected, selected);                                                  \
-        QCOMPARE(control<QListWidget>(window, "lstTeams")->currentRow(), selected);                          \
-        QCOMPARE(control<QLineEdit>(window, "txtTeamName")->text(), model().Teams[selected].TeamName);       \
+        QCOMPARE(the<QListWidget>("lstTeams")->currentRow(), selected);                                      \
+        QCOMPARE(the<QLineEdit>("txtTeamName")->text(), model().Teams[selected].TeamName);                   \
         QCOMPARE(optionsState().FileChanged, FlagTrue);                                                      \
         optionsState().FileChanged = FlagFalse;                                                              \
     } while (false)
@@ -102,8 +95,15 @@ class tst_frmOptions : public QObject
 private:
     frmOptions* window = nullptr;
     std::optional<QTemporaryDir> dir;
-    QString quizFile;  // holds OldContent
-    QString otherFile; // holds otherSettings()
+    QString quizFile;   // holds OldContent
+    QString otherFile;  // holds otherSettings()
+    bool ended = false; // File, Exit ended the program
+    struct : NumLock::Keyboard
+    {
+        std::optional<bool> isOn() override { return on; }
+        void setOn(bool value) override { on = value; }
+        bool on = false;
+    } keyboard;
 
     bool open(const Settings& settings = Settings{}, Flag fileChanged = FlagFalse)
     {
@@ -114,16 +114,25 @@ private:
         return QTest::qWaitForWindowExposed(window);
     }
     QString path(const QString& name) { return name.isEmpty() ? QString() : dir->filePath(name); }
-    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    template <typename C = QAbstractButton> C* the(const char* name) { return control<C>(window, name); }
+    void click(const char* button) { QTest::mouseClick(the(button), Qt::LeftButton); }
     void verifyTheWindowShowsTheModel()
     {
         QCOMPARE(window->windowTitle(), FileCommands::caption(model().CurrentFile));
-        QVERIFY(!rows(control<QListWidget>(window, "lstTeams")).contains("but the model has"));
+        QVERIFY(!rows(the<QListWidget>("lstTeams")).contains("but the model has"));
     }
 
 private slots:
+    void initTestCase()
+    {
+        NumLock::Testing::replaceSystem(&keyboard);
+        Navigation::Testing::interceptShowing([this](Navigation::Testing::Window request) {
+            ended = request == Navigation::Testing::Window::EndOfProgram;
+        });
+    }
     void init()
     {
+        ended = keyboard.on = false;
         Testing::enable();
         Testing::reset();
         SetDefaults();
@@ -137,10 +146,8 @@ private slots:
     }
     void cleanup()
     {
-        if (frmOptions::exists())
-            delete frmOptions::instance();
-        if (frmScoreboard::exists())
-            delete frmScoreboard::instance();
+        delete (frmOptions::exists() ? frmOptions::instance() : nullptr);
+        delete (frmScoreboard::exists() ? frmScoreboard::instance() : nullptr);
         QCOMPARE(Testing::unexpected(), 0);
     }
 
@@ -177,17 +184,17 @@ private slots:
         for (const QString name : {"DigitsWide", "HPadding", "VPadding", "Spacing"})
             shown << QString::number(window->findChild<VerticalSpinner*>("vs" + name)->Value()) + "/" +
                          window->findChild<QLabel*>("lbl" + name)->text();
-        const NumberLED* led = control<NumberLED>(window, "nledPreview");
+        const NumberLED* led = the<NumberLED>("nledPreview");
         shown << QString("%1 %2 %3").arg(led->PaddingH()).arg(led->PaddingV()).arg(led->PaddingI());
         QTEST(shown.join(' '), "shown");
 
         // From there the controls write their settings; a spinner moves on from its nearest end.
-        VerticalSpinner* digits = control<VerticalSpinner>(window, "vsDigitsWide");
+        VerticalSpinner* digits = the<VerticalSpinner>("vsDigitsWide");
         QTest::mouseClick(digits, Qt::LeftButton, {},
                           QPoint(digits->width() / 2, digits->height() - 4)); // down
-        click(control<OptionButton>(window, "otnImageLeft"));
+        click("otnImageLeft");
         Testing::queueColour(0x00FF00);
-        click(control<QPushButton>(window, "cmdLedC"));
+        click("cmdLedC");
         QCOMPARE(model().DigitsWide, 3);
         QCOMPARE(model().PosImgToScore, SideLeft);
         QCOMPARE(model().LEDColor, 0x00FF00);
@@ -228,115 +235,101 @@ private slots:
         QCOMPARE(placement.labelVisible ? placement.label : QRectF(), label);
     }
 
+    // The default placement in pixels, both edges rounded; the sample picture fitted into its square.
     void thePreviewsTwipsBecomeWholePixelsOnBothEdges()
     {
         QVERIFY(open());
-        QCOMPARE(control<NumberLED>(window, "nledPreview")->size(), QSize(77, 68)); // 1155 x 1020 twips
-        // The default placement in pixels, both edges rounded.
-        QCOMPARE(control<NumberLED>(window, "nledPreview")->pos(), QPoint(50, 57));
-        QCOMPARE(control<PictureBox>(window, "picPreview")->geometry(), QRect(131, 57, 68, 68));
-        QCOMPARE(control<QLabel>(window, "lblPreview")->geometry(), QRect(49, 28, 148, 25));
-        QCOMPARE(control<ImageBox>(window, "imgPreview")->geometry(),
-                 QRect(0, 0, 68, 68)); // the sample picture, fitted
+        QCOMPARE(the<NumberLED>("nledPreview")->geometry(), QRect(50, 57, 77, 68)); // 1155 x 1020 twips
+        QCOMPARE(the<PictureBox>("picPreview")->geometry(), QRect(131, 57, 68, 68));
+        QCOMPARE(the<QLabel>("lblPreview")->geometry(), QRect(49, 28, 148, 25));
+        QCOMPARE(the<ImageBox>("imgPreview")->geometry(), QRect(0, 0, 68, 68));
     }
 
     void aRoundOfTeamEditsKeepsRowsAndModelInStep()
     {
         QVERIFY(open(settings("", {{"A", Ball, FlagTrue}, {"B", "/nowhere/b.gif", FlagFalse}})));
-        QVERIFY(control<ImageBox>(window, "imgTeamPic")->hasPicture());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QListWidget* list = the<QListWidget>("lstTeams");
+        QLineEdit* name = the<QLineEdit>("txtTeamName");
+        const auto hasPicture = [this] {
+            return the<ImageBox>("imgTeamPic")->hasPicture();
+        };
+        QVERIFY(hasPicture());
         // Merely selecting a row counts as a change. B's picture cannot be shown; A's must not seem B's.
-        control<QListWidget>(window, "lstTeams")->setCurrentRow(1);
+        list->setCurrentRow(1);
         VERIFY_TEAMS(1, "A+", "B-");
-        QVERIFY(!control<ImageBox>(window, "imgTeamPic")->hasPicture() &&
-                control<QPushButton>(window, "cmdPicNone")->isEnabled());
+        QVERIFY(!hasPicture() && the("cmdPicNone")->isEnabled());
 
-        click(control<QPushButton>(window, "cmdAddTeam"));
-        click(control<QPushButton>(window, "cmdAddTeam"));
+        click("cmdAddTeam");
+        click("cmdAddTeam");
         VERIFY_TEAMS(3, "A+", "B-", "Team+", "Team+");
         // The new team's name is selected in the name box, ready to be typed over.
-        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(window, "txtTeamName"));
-        QCOMPARE(control<QLineEdit>(window, "txtTeamName")->selectedText(), "Team");
-        // Renamed as typed: cleared first, which leaves an empty name.
-        control<QLineEdit>(window, "txtTeamName")->selectAll();
-        QTest::keyClick(control<QLineEdit>(window, "txtTeamName"), Qt::Key_Delete);
+        QCOMPARE(QApplication::focusWidget(), name);
+        QCOMPARE(name->selectedText(), "Team");
+        // Renamed as typed: cut first, which leaves an empty name. Ctrl+A and Ctrl+X are menu shortcuts
+        // too (Save As, Exit); in the name box they edit the name.
+        QSignalSpy saveAs(the<QAction>("mnuFileSaveAs"), &QAction::triggered);
+        QSignalSpy exit(the<QAction>("mnuFileExit"), &QAction::triggered);
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(saveAs.size() + exit.size(), 0);
         VERIFY_TEAMS(3, "A+", "B-", "Team+", "+");
-        QTest::keyClicks(control<QLineEdit>(window, "txtTeamName"), " Owls");
+        QTest::keyClicks(name, " Owls");
         VERIFY_TEAMS(3, "A+", "B-", "Team+", " Owls+");
-        click(control<QPushButton>(window, "cmdMoveSelUp"));
-        click(control<QPushButton>(window, "cmdMoveSelUp"));
+        click("cmdMoveSelUp");
+        click("cmdMoveSelUp");
         VERIFY_TEAMS(1, "A+", " Owls+", "B-", "Team+");
 
         // Unchecking a row that is not selected selects it and hides its team at once.
-        control<QListWidget>(window, "lstTeams")->item(3)->setCheckState(Qt::Unchecked);
+        list->item(3)->setCheckState(Qt::Unchecked);
         VERIFY_TEAMS(3, "A+", " Owls+", "B-", "Team-");
         // A file that is not a picture is refused with a word; a picture is taken.
         Testing::queueFile(QString(BRIMLEY_SOURCE_DIR "/CMakeLists.txt"));
-        click(control<QPushButton>(window, "cmdChangeTeamPic"));
+        click("cmdChangeTeamPic");
         QCOMPARE(shownKinds(), "OpenFile Message");
         QCOMPARE(optionsState().FileChanged, FlagFalse);
         Testing::queueFile(Ball);
-        click(control<QPushButton>(window, "cmdChangeTeamPic"));
-        QVERIFY(control<ImageBox>(window, "imgTeamPic")->hasPicture());
-        QVERIFY(!control<QPushButton>(window, "cmdPicNone")
-                     ->isEnabled()); // until the selection handling runs again
+        click("cmdChangeTeamPic");
+        QVERIFY(hasPicture() && !the("cmdPicNone")->isEnabled()); // until the selection handling runs again
         // The picture and the check mark travel with the team.
-        click(control<QPushButton>(window, "cmdMoveSelUp"));
+        click("cmdMoveSelUp");
         VERIFY_TEAMS(2, "A+", " Owls+", "Team-", "B-");
         QCOMPARE(model().Teams[2].TeamPicture, Ball);
-        QVERIFY(control<QPushButton>(window, "cmdMoveSelUp")->isEnabled() &&
-                control<QPushButton>(window, "cmdMoveSelDown")->isEnabled());
-        click(control<QPushButton>(window, "cmdPicNone"));
+        QVERIFY(the("cmdMoveSelUp")->isEnabled() && the("cmdMoveSelDown")->isEnabled());
+        click("cmdPicNone");
         QCOMPARE(model().Teams[2].TeamPicture, QString());
-        QVERIFY(!control<ImageBox>(window, "imgTeamPic")->hasPicture() &&
-                !control<QPushButton>(window, "cmdPicNone")->isEnabled());
+        QVERIFY(!hasPicture() && !the("cmdPicNone")->isEnabled());
         VERIFY_TEAMS(2, "A+", " Owls+", "Team-", "B-");
 
         // Deleting a row selects the row that followed it, or the new last row when it was the last.
-        click(control<QPushButton>(window, "cmdRemoveSel"));
+        click("cmdRemoveSel");
         VERIFY_TEAMS(2, "A+", " Owls+", "B-");
-        click(control<QPushButton>(window, "cmdRemoveSel"));
+        click("cmdRemoveSel");
         VERIFY_TEAMS(1, "A+", " Owls+");
-        control<QListWidget>(window, "lstTeams")->setCurrentRow(0);
-        click(control<QPushButton>(window, "cmdRemoveSel"));
+        list->setCurrentRow(0);
+        click("cmdRemoveSel");
         VERIFY_TEAMS(0, " Owls+");
-        QVERIFY(!control<QPushButton>(window, "cmdRemoveSel")->isEnabled());
-        QVERIFY(!control<QPushButton>(window, "cmdMoveSelUp")->isEnabled() &&
-                !control<QPushButton>(window, "cmdMoveSelDown")->isEnabled());
-    }
+        QVERIFY(!the("cmdRemoveSel")->isEnabled());
+        QVERIFY(!the("cmdMoveSelUp")->isEnabled() && !the("cmdMoveSelDown")->isEnabled());
 
-    void withNoRowSelectedNothingActsOnATeam()
-    {
-        QVERIFY(open(settings("", {{"A", {}, FlagTrue}, {"B", {}, FlagTrue}})));
-        control<QListWidget>(window, "lstTeams")->clearSelection();
+        // With no row selected, nothing acts on a team.
+        list->clearSelection();
         QCOMPARE(optionsState().CurTeamSelected, -1);
-        for (const QWidget* control : std::initializer_list<const QWidget*>{
-                 control<QPushButton>(window, "cmdRemoveSel"), control<QPushButton>(window, "cmdMoveSelUp"),
-                 control<QPushButton>(window, "cmdMoveSelDown"), control<QPushButton>(window, "cmdPicNone"),
-                 control<QPushButton>(window, "cmdChangeTeamPic"), control<QLineEdit>(window, "txtTeamName")})
-            QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-        control<QLineEdit>(window, "txtTeamName")->setText("X");
-        QCOMPARE(rows(control<QListWidget>(window, "lstTeams")), (QStringList{"A+", "B+"}));
-    }
-
-    // Ctrl+A and Ctrl+X are menu shortcuts too (Save As, Exit); in the name box they edit the name.
-    void theTeamNameBoxKeepsItsEditingKeys()
-    {
-        QVERIFY(open());
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QSignalSpy saveAs(control<QAction>(window, "mnuFileSaveAs"), &QAction::triggered);
-        QSignalSpy exit(control<QAction>(window, "mnuFileExit"), &QAction::triggered);
-        control<QLineEdit>(window, "txtTeamName")->setFocus();
-        QTest::keyClick(control<QLineEdit>(window, "txtTeamName"), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(control<QLineEdit>(window, "txtTeamName"), Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(model().Teams[0].TeamName, QString());
-        QCOMPARE(saveAs.size() + exit.size(), 0);
-        control<QListWidget>(window, "lstTeams")->setFocus();
+        for (const char* control : {"cmdRemoveSel", "cmdMoveSelUp", "cmdMoveSelDown", "cmdPicNone",
+                                    "cmdChangeTeamPic", "txtTeamName"})
+            QVERIFY2(!the<QWidget>(control)->isEnabled(), control);
+        name->setText("X");
+        QCOMPARE(rows(list), QStringList{" Owls+"});
+        list->setFocus(); // where Ctrl+A is Save As
         Testing::queueFile(std::nullopt);
-        QTest::keyClick(control<QListWidget>(window, "lstTeams"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(saveAs.size(), 1);
     }
 
+    // Unsaved changes are asked about once: Cancel stays, No goes on without saving, Yes saves first, and
+    // a save that does not happen stays as Cancel does. File, Exit then ends the program; going to the
+    // scoreboard forces NumLock as the settings say (Keep On).
     void savePromptGuardsEveryCommandThatLeavesChanges_data()
     {
         QTest::addColumn<QString>("command");
@@ -345,11 +338,13 @@ private slots:
         QTest::addColumn<bool>("wentOn");
         QTest::addColumn<bool>("saved");
         // clang-format off
-        for (const QString command : {"New", "Open", "Go To Scoreboard", "Close"}) {
+        for (const QString command : {"New", "Open", "GoToSB", "Close", "Exit"}) {
             QTest::addRow("%s: Cancel", qPrintable(command)) << command << "Cancel" << "quiz.brm" << false << false;
             QTest::addRow("%s: No", qPrintable(command)) << command << "No" << "quiz.brm" << true << false;
         }
         QTest::newRow("Close: no changes, no question") << "Close" << "" << "quiz.brm" << true << false;
+        QTest::newRow("Exit: no changes, no question") << "Exit" << "" << "quiz.brm" << true << false;
+        QTest::newRow("Exit: Yes saves, then exits") << "Exit" << "Yes" << "quiz.brm" << true << true;
         QTest::newRow("New: Yes saves the open file") << "New" << "Yes" << "quiz.brm" << true << true;
         QTest::newRow("New: Yes, save dialog cancelled") << "New" << "Yes" << "" << false << false;
         QTest::newRow("New: Yes, save fails") << "New" << "Yes" << "gone/quiz.brm" << false << false;
@@ -363,21 +358,18 @@ private slots:
         QFETCH(bool, wentOn);
         const Settings before = quizSettings(path(openFile));
         QVERIFY(open(before, answer.isEmpty() ? FlagFalse : FlagTrue));
-        const QMap<QString, Answer> answers{
-            {"Yes", Answer::Yes}, {"No", Answer::No}, {"Cancel", Answer::Cancel}};
         if (!answer.isEmpty())
-            Testing::queueAnswer(answers[answer]);
+            Testing::queueAnswer(answer == "Yes"  ? Answer::Yes
+                                 : answer == "No" ? Answer::No
+                                                  : Answer::Cancel);
         if (answer == "Yes" && openFile.isEmpty())
             Testing::queueFile(std::nullopt);
         if (command == "Open" && wentOn)
             Testing::queueFile(otherFile);
         if (command == "Close")
             window->close();
-        else
-            (command == "New"    ? control<QAction>(window, "mnuFileNew")
-             : command == "Open" ? control<QAction>(window, "mnuFileOpen")
-                                 : control<QAction>(window, "mnuFileGoToSB"))
-                ->trigger();
+        else // File, New; Open; Go To Scoreboard; Exit
+            the<QAction>(qPrintable("mnuFile" + command))->trigger();
 
         QCOMPARE(shownKinds().count("Question"), answer.isEmpty() ? 0 : 1); // and only once
         QCOMPARE(shownKinds().contains("Message"), openFile.startsWith("gone/"));
@@ -385,114 +377,30 @@ private slots:
         QCOMPARE(contentOf(quizFile), saved ? fileBytes(before) : OldContent);
 
         const bool replaces = wentOn && (command == "New" || command == "Open");
-        const bool closes = wentOn && !replaces;
+        const bool leaves = wentOn && !replaces, closes = leaves && command != "Exit";
         QTRY_COMPARE(frmOptions::exists(), !closes);
+        QCOMPARE(ended, leaves && command == "Exit");
         QCOMPARE(model(), !replaces ? before : command == "New" ? Settings{} : otherSettings(otherFile));
-        QCOMPARE(optionsState().FileChanged, !wentOn || (closes && answer == "No") ? FlagTrue : FlagFalse);
+        QCOMPARE(optionsState().FileChanged, !wentOn || (leaves && answer == "No") ? FlagTrue : FlagFalse);
         QCOMPARE(optionsState().UnloadDoNotAskToSave, FlagFalse);
         if (!closes)
             verifyTheWindowShowsTheModel();
-        QCOMPARE(frmScoreboard::exists(), command == "Go To Scoreboard" && wentOn);
+        QCOMPARE(frmScoreboard::exists(), command == "GoToSB" && wentOn);
+        QCOMPARE(keyboard.on, frmScoreboard::exists());
         if (frmScoreboard::exists()) // with the unsaved team list's one shown team
             QVERIFY(frmScoreboard::instance()->isVisible() && frmScoreboard::instance()->TotalObjs() == 1);
     }
 
-    // File, Exit with unsaved changes asks first: Cancel stays, No ends the program, Yes saves first.
-    void exitAsksBeforeChangesAreLost_data()
+    // Save As asks for a name, and before replacing a file. The picture chooser never starts at a
+    // scoreboard file, nor a file dialog at a picture, where Return and Yes would replace the picture
+    // with a scoreboard file; each offers its own kind of file.
+    void saveAsAndThePictureChooserKeepTheirOwnPaths()
     {
-        QTest::addColumn<QString>("answer"); // empty: there are no unsaved changes
-        QTest::addColumn<bool>("exits");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("no changes") << "" << true << false;
-        QTest::newRow("Cancel") << "Cancel" << false << false;
-        QTest::newRow("No") << "No" << true << false;
-        QTest::newRow("Yes") << "Yes" << true << true;
-    }
-    void exitAsksBeforeChangesAreLost()
-    {
-        QFETCH(QString, answer);
-        const Settings before = quizSettings(quizFile);
-        QVERIFY(open(before, answer.isEmpty() ? FlagFalse : FlagTrue));
-        if (!answer.isEmpty())
-            Testing::queueAnswer(answer == "Yes"  ? Answer::Yes
-                                 : answer == "No" ? Answer::No
-                                                  : Answer::Cancel);
-        bool ended = false;
-        Navigation::Testing::interceptShowing([&ended](Navigation::Testing::Window request) {
-            ended = request == Navigation::Testing::Window::EndOfProgram;
-        });
-        const auto restore = qScopeGuard([] { Navigation::Testing::interceptShowing({}); });
-        control<QAction>(window, "mnuFileExit")->trigger();
-        QTEST(ended, "exits");
-        QCOMPARE(shownKinds(), answer.isEmpty() ? "" : "Question");
-        QFETCH(bool, saved);
-        QCOMPARE(contentOf(quizFile), saved ? fileBytes(before) : OldContent);
-    }
-
-    // The picture chooser never starts at a scoreboard file, nor a file dialog at a picture, where
-    // Return and Yes would replace the picture with a scoreboard file.
-    void pictureAndFileDialogsRememberTheirOwnPaths()
-    {
-        QVERIFY(open(quizSettings({}), FlagFalse));
-        Testing::queueFile(Ball);
-        click(control<QPushButton>(window, "cmdChangeTeamPic"));
-        Testing::queueFile(std::nullopt);
-        window->SaveFileAs(true);
-        Testing::queueAnswer(Answer::No); // picking a picture is a change
-        Testing::queueFile(otherFile);
-        control<QAction>(window, "mnuFileOpen")->trigger();
-        Testing::queueFile(std::nullopt);
-        window->SaveFileAs(true);
-        Testing::queueFile(std::nullopt);
-        click(control<QPushButton>(window, "cmdChangeTeamPic"));
-        QStringList startPaths;
-        for (const Testing::Shown& shown : Testing::shown())
-            if (shown.kind != Testing::Shown::Question)
-                startPaths << shown.startPath;
-        QCOMPARE(startPaths, (QStringList{"", "", "", otherFile, Ball}));
-    }
-
-    void aFileWithMoreTeamsThanTheListHoldsSaysHowManyWereLeftOut()
-    {
-        QFile big(path("big.brm"));
-        QVERIFY(big.open(QIODevice::WriteOnly));
-        big.write("---Team Data---\r\n");
-        for (int i = 0; i < ScoreboardFile::MaximumTeams + 5; ++i)
-            big.write("T\x1b\x1b"
-                      "0\r\n");
-        big.close();
-        QVERIFY(open());
-        Testing::queueFile(big.fileName());
-        control<QAction>(window, "mnuFileOpen")->trigger();
-        QCOMPARE(shownKinds(), "OpenFile Message");
-        QVERIFY2(Testing::shown().constLast().text.contains("32767 teams were opened, and 5 were left out"),
-                 qPrintable(Testing::shown().constLast().text));
-        QCOMPARE(model().Teams.size(), ScoreboardFile::MaximumTeams);
-        QCOMPARE(model().CurrentFile, big.fileName());
-    }
-
-    void goingToTheScoreboardForcesNumLock()
-    {
-        struct : NumLock::Keyboard
-        {
-            std::optional<bool> isOn() override { return on; }
-            void setOn(bool value) override { on = value; }
-            bool on = false;
-        } keyboard;
-        NumLock::Testing::replaceSystem(&keyboard);
-        const auto restore = qScopeGuard([] { NumLock::Testing::replaceSystem(nullptr); });
-        Settings keepOn;
-        keepOn.NumLockForce = NumLockKeepOn;
-        QVERIFY(open(keepOn));
-        click(control<QPushButton>(window, "cmdGoScoreboard"));
-        QTRY_VERIFY(!frmOptions::exists());
-        QVERIFY(keyboard.on);
-    }
-
-    void saveAsAsksForANameAndBeforeReplacingAFile()
-    {
-        const Settings before = quizSettings(quizFile);
+        Settings before = quizSettings(quizFile);
         QVERIFY(open(before, FlagTrue));
+        Testing::queueFile(Ball);
+        click("cmdChangeTeamPic");
+        before.Teams[0].TeamPicture = Ball;
         // Over another file: asked after a beep, and No writes nothing.
         Testing::queueFile(otherFile);
         Testing::queueAnswer(Answer::No);
@@ -501,7 +409,7 @@ private slots:
         // writes: a Save after it must not go on writing into the missing folder.
         Testing::queueFile(path("gone/new.brm"));
         QVERIFY(!window->SaveFileAs(true));
-        QCOMPARE(shownKinds(), "SaveFile Beep Question SaveFile Message");
+        QCOMPARE(shownKinds(), "OpenFile SaveFile Beep Question SaveFile Message");
         const QStringList told = Testing::shown().constLast().text.split('\r');
         QVERIFY2(told.size() >= 3 && told[1] == path("gone/new.brm") && !told[2].isEmpty(),
                  qPrintable(told.join('|')));
@@ -516,6 +424,37 @@ private slots:
         QCOMPARE(optionsState().FileChanged, FlagFalse);
         verifyTheWindowShowsTheModel();
         QCOMPARE(contentOf(quizFile), OldContent);
+
+        Testing::queueFile(std::nullopt);
+        the<QAction>("mnuFileOpen")->trigger();
+        Testing::queueFile(std::nullopt);
+        click("cmdChangeTeamPic");
+        QStringList dialogs;
+        for (const Testing::Shown& shown : Testing::shown())
+            if (shown.kind == Testing::Shown::OpenFile || shown.kind == Testing::Shown::SaveFile)
+                dialogs << Dialogs::qtFilter(shown.text) + " at " + shown.startPath;
+        const QString pictures = "Pictures (*.bmp;*.gif;*.jpg) (*.bmp *.gif *.jpg) at ",
+                      files = "Brimley File *.brm (*.brm) at "; // opening shows it after a blank
+        QCOMPARE(dialogs, (QStringList{pictures, files, files + otherFile, files + path("gone/new.brm"),
+                                       ' ' + files + path("new.brm"), pictures + Ball}));
+    }
+
+    void aFileWithMoreTeamsThanTheListHoldsSaysHowManyWereLeftOut()
+    {
+        QFile big(path("big.brm"));
+        const QByteArray teams = QByteArray("T\033\0330\r\n").repeated(ScoreboardFile::MaximumTeams);
+        QVERIFY(big.open(QIODevice::WriteOnly) &&
+                big.write("---Team Data---\r\n" + teams + QByteArray("X\033\0331\r\n").repeated(5)) > 0);
+        big.close();
+        QVERIFY(open());
+        Testing::queueFile(big.fileName());
+        the<QAction>("mnuFileOpen")->trigger();
+        QCOMPARE(shownKinds(), "OpenFile Message");
+        QVERIFY2(Testing::shown().constLast().text.contains("32767 teams were opened, and 5 were left out"),
+                 qPrintable(Testing::shown().constLast().text));
+        QCOMPARE(model().Teams.size(), ScoreboardFile::MaximumTeams);
+        QCOMPARE(model().Teams.constLast().TeamName, "T"); // the first are kept
+        QCOMPARE(model().CurrentFile, big.fileName());
     }
 };
 
