@@ -1,4 +1,7 @@
+// The scoreboard file: what is written, what is read back, and the Windows-1252 table its names may use.
+
 #include "options/ScoreboardFile.h"
+#include "platform/Windows1252.h"
 
 #include <QtTest>
 
@@ -62,14 +65,36 @@ class tst_ScoreboardFile : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultsAreWrittenAsTwelveLinesAndTheDefaultTeam()
+    // Characters without a byte are written as '?' and so do not read back.
+    void windows1252BytesAndCharacters_data()
     {
-        QCOMPARE(fileBytes(Settings{}), DefaultLines + file("---Team Data---\r\nTeam 1||1\r\n"));
-        // A position that is none of its words gets no line, and so reads back as the default.
-        Settings odd;
-        odd.PosNameToScore = SideLeft;
-        odd.PosImgToScore = SideTop;
-        QVERIFY(fileBytes(odd).contains("\r\nTextColor:16777215\r\nDigitsWide:2\r\n"));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("representable");
+        QTest::newRow("ASCII, Latin-1 and control characters")
+            << QByteArray("\x00\t\x1b Az\x7f\xa0\xe9\xff", 10)
+            << QString::fromUtf16(u"\0\t\x1b Az\x7f\u00a0éÿ", 10) << true;
+        QTest::newRow("0x80 to 0x9F, the five undefined bytes as control characters")
+            << QByteArray("\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E\x8F"
+                          "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9D\x9E\x9F")
+            << QString::fromUtf8(u8"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ") << true;
+        QTest::newRow("U+0080, whose byte stands for the euro sign")
+            << QByteArray("a?b") << QStringLiteral("a\u0080b") << false;
+        QTest::newRow("Latin Extended, Cyrillic and a dash from another table")
+            << QByteArray("?\x9C??") << QStringLiteral("\u0100\u0153Я\u2015") << false;
+    }
+    void windows1252BytesAndCharacters()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(bool, representable);
+        QCOMPARE(Windows1252::isRepresentable(text), representable);
+        QCOMPARE(Windows1252::encode(text), bytes);
+        if (representable)
+            QCOMPARE(Windows1252::decode(bytes), text);
+        QByteArray all(256, 0); // and no byte is lost on the way back
+        std::iota(all.begin(), all.end(), 0);
+        QCOMPARE(Windows1252::encode(Windows1252::decode(all)), all);
     }
 
     void modelSurvivesARoundTripThroughTheFile_data()
@@ -122,12 +147,16 @@ private slots:
         }
     }
 
-    void separatorCharactersInNamesBecomeBlanksSoNoTeamIsLost()
+    // ESC, CR and LF in a name become blanks, so that no team is lost; a position that is none of its
+    // words gets no line, and so reads back as the default.
+    void whatALineCannotHoldIsBlankedOrLeftOut()
     {
         const Team first{"First", "", FlagTrue};
-        const Team broken{"A\033B\r\n", "/x\n\033y", FlagFalse}; // ESC, CR and LF
-        QCOMPARE(readOntoDefaults(fileBytes(withTeams({first, broken, first}))).Teams,
-                 (QVector<Team>{first, {"A B  ", "/x  y", FlagFalse}, first}));
+        Settings odd = withTeams({first, {"A\033B\r\n", "/x\n\033y", FlagFalse}, first});
+        odd.PosNameToScore = SideLeft;
+        odd.PosImgToScore = SideTop;
+        QVERIFY(!fileBytes(odd).contains("Pos"));
+        QCOMPARE(readOntoDefaults(fileBytes(odd)), withTeams({first, {"A B  ", "/x  y", FlagFalse}, first}));
     }
 
     // Read, then saved again. Colours and the NumLock mode take a number and nothing else; the other
@@ -185,19 +214,6 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QTEST(fileBytes(readOntoDefaults(content)), "saved");
-    }
-
-    // The team list holds 32767 teams; the rest of a larger file is counted, so the operator can be told.
-    void teamsBeyondTheListsSizeAreCounted()
-    {
-        QByteArray content = "---Team Data---\r\n";
-        for (int i = 0; i < MaximumTeams + 3; ++i)
-            content += file("T" + QByteArray::number(i) + "||1\r\n");
-        Settings settings;
-        QCOMPARE(readBytes(content, settings), 3);
-        QCOMPARE(settings.Teams.size(), MaximumTeams);
-        QCOMPARE(settings.Teams.constLast().TeamName, "T32766");
-        QCOMPARE(readBytes(file("---Team Data---\r\nA||1\r\n"), settings), 0);
     }
 
     // A full disk must not leave a cut-short file in place of the old one.
