@@ -79,7 +79,7 @@ private slots:
         QTest::addColumn<QString>("after");
 
         // Every row starts on a cleared display with an empty entry. What the entry does with the
-        // characters is tested in full in tst_ShowDigits; here the keys are typed for real, keypad keys
+        // characters is tested in full in tst_KeyMapping; here the keys are typed for real, keypad keys
         // by their keycodes (asked for a keypad keysym, xdotool would switch NumLock itself) and so are
         // keys named as XKB names them (AE04, the number row's fourth), which type what the layout has.
         QTest::newRow("keypad digits, keypad Enter")
