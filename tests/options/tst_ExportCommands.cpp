@@ -64,7 +64,8 @@ private slots:
         QCOMPARE(Testing::shown().constLast().title, "Overwrite file?");
     }
 
-    void theScoreLogHoldsEveryChangeAndItsCause()
+    // The game's changes as they were made; a new game that changes nothing adds none.
+    void theScoreLogHoldsEveryChange()
     {
         const TeamId ants = model().Teams[0].Identity;
         Game::instance().setScore(ants, "12");
@@ -72,11 +73,9 @@ private slots:
         Game::instance().newGame(model().Teams);
         Testing::queueFile(folder.filePath("log.csv"));
         QVERIFY(ExportCommands::exportScoreLog(nullptr));
-        const QList<QByteArray> rows = contentOf(folder.filePath("log.csv")).split('\n');
-        QCOMPARE(rows.size(), 4); // the header, two changes, and the end of the last line
-        QCOMPARE(rows[0], "Time,Team,Old score,New score,Cause\r");
-        QVERIFY2(rows[1].endsWith(",Ants,0,12,typed\r") && rows[2].endsWith(",Ants,12,0,undo\r"),
-                 rows.join('|'));
+        const QString log =
+            QString(contentOf(folder.filePath("log.csv"))).remove(QRegularExpression("\\S{19},"));
+        QCOMPARE(log, "Time,Team,Old score,New score,Cause\r\nAnts,0,12,typed\r\nAnts,12,0,undo\r\n");
     }
 
     void aFailedWriteIsToldAndLeavesNothing()
