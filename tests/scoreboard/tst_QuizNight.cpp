@@ -1,7 +1,13 @@
-// The logic behind the quiz-night features: standings and the reveal order, the CSV exports, and the
-// recovery file that brings scores back after a crash.
+// The quiz-night features: standings and the reveal order, the CSV exports and their commands, and the
+// recovery file that brings scores back after a crash, with the game's commands that keep and offer it.
 
+#include "app/Settings.h"
+#include "options/ExportCommands.h"
+#include "platform/Dialogs.h"
 #include "scoreboard/CsvExport.h"
+#include "scoreboard/Game.h"
+#include "scoreboard/GameCommands.h"
+#include "scoreboard/RecoveryKeeper.h"
 #include "scoreboard/ScoreRecovery.h"
 #include "scoreboard/Standings.h"
 
@@ -9,6 +15,7 @@
 
 using namespace brimley;
 using ScoreRecovery::Recovery;
+namespace Testing = brimley::Dialogs::Testing;
 
 Q_DECLARE_METATYPE(brimley::ScoreRecovery::Recovery)
 
@@ -62,13 +69,49 @@ QByteArray sealed(const QByteArray& json)
            '\n' + json;
 }
 
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
 } // namespace
 
 class tst_QuizNight : public QObject
 {
     Q_OBJECT
 
+private:
+    QTemporaryDir folder;
+    QString recoveryFile = folder.filePath("kept/recovery.scores");
+
+    // The scores of the teams in the list, shown or not.
+    QString scores()
+    {
+        QStringList scores;
+        for (const Team& team : model().Teams)
+            scores << Game::instance().scoreOf(team.Identity);
+        return scores.join(' ');
+    }
+
 private slots:
+    void initTestCase()
+    {
+        Testing::enable();
+        RecoveryKeeper::start(recoveryFile);
+    }
+    void init()
+    {
+        Testing::reset();
+        Game::instance().reset();
+        ScoreRecovery::discard(recoveryFile);
+        SetDefaults();
+        model().CurrentFile = "/quiz/finals.brm";
+        model().Teams = {Team{"Ants", {}, FlagTrue}, Team{"Bees, \"the\"", {}, FlagTrue},
+                         Team{"Hidden", {}, FlagFalse}, Team{"Cats", {}, FlagTrue}};
+    }
+    void cleanup() { QCOMPARE(Testing::unexpected(), 0); }
+
     void standingsRankTiesAlikeAndScorelessTeamsLast_data()
     {
         QTest::addColumn<QStringList>("scores");    // in cell order
@@ -244,38 +287,131 @@ private slots:
         QTEST(ScoreRecovery::matches(recovery, file, list), "matches");
     }
 
-    // A file of up to 16 MB is read, one byte more is not: a full team list fits well below it.
-    void loadTakesAFileOf16MBAtMost_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("16 MB") << 16 * 1024 * 1024 << true;
-        QTest::newRow("a byte more") << 16 * 1024 * 1024 + 1 << false;
-    }
-    void loadTakesAFileOf16MBAtMost()
-    {
-        QFETCH(int, size);
-        const QByteArray good = ScoreRecovery::bytes(sample());
-        QByteArray json = good.mid(good.indexOf('\n') + 1);
-        json.append(size - good.size(), ' '); // blanks, which JSON allows
-        QTemporaryDir dir;
-        QFile file(dir.filePath("recovery.scores"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sealed(json)) == size);
-        file.close();
-        QTEST(ScoreRecovery::load(file.fileName()).has_value(), "loads");
-    }
-
-    // Written, a file that load() refuses would replace a good one: it is not written, and says why.
-    void scoresTooManyToLoadAgainAreNotSaved()
+    // A file of up to 16 MB is read, one byte more is not (a full team list fits well below it); scores
+    // too many to be read again are not written, so that they never replace a good file.
+    void recoveryFilesStayWithin16MB()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("recovery.scores");
+        const QByteArray good = ScoreRecovery::bytes(sample());
+        for (const int size : {16 * 1024 * 1024, 16 * 1024 * 1024 + 1}) {
+            QByteArray json = good.mid(good.indexOf('\n') + 1);
+            json.append(size - good.size(), ' '); // blanks, which JSON allows
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sealed(json)) == size);
+            file.close();
+            QCOMPARE(ScoreRecovery::load(path).has_value(), size == 16 * 1024 * 1024);
+        }
         QVERIFY(ScoreRecovery::save(sample(), path));
         Recovery tooMany;
         tooMany.currentFile = QString(16 * 1024 * 1024, u'x');
         const SafeFile::Result result = ScoreRecovery::save(tooMany, path);
         QVERIFY2(!result && result.reason.contains("too many"), qPrintable(result.reason));
         QCOMPARE(ScoreRecovery::load(path), sample());
+    }
+
+    // Every change is kept as it is made; the game is offered back once a run, as the game has begun.
+    void anUnfinishedGameOfTheSameSetUpIsOfferedBackOnce_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: no question
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("leftTheStart");
+        QTest::addColumn<QString>("after");
+        const QString zeroes = "0 0 0 0";
+        const QString finals = "/quiz/finals.brm", semis = "/quiz/semis.brm";
+        QTest::newRow("Yes restores") << "Yes" << finals << true << "12 0 0 -1";
+        QTest::newRow("No starts from 0") << "No" << finals << true << zeroes;
+        QTest::newRow("another set-up: not asked") << "" << semis << true << zeroes;
+        QTest::newRow("never left the start: not asked") << "" << finals << false << zeroes;
+    }
+    void anUnfinishedGameOfTheSameSetUpIsOfferedBackOnce()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, file);
+        QFETCH(bool, leftTheStart);
+        const TeamId ants = model().Teams[0].Identity;
+        if (leftTheStart) {
+            Game::instance().setScore(ants, "12");
+            Game::instance().setScore(model().Teams[3].Identity, "-1");
+        }
+        Game::instance().setScore(ants, "3");
+        Game::instance().undo(); // kept as well
+        QCOMPARE(RecoveryKeeper::instance()->problem(), QString());
+        Game::instance().reset(); // a fresh run: the same teams read from their file again, as new teams
+        for (Team& team : model().Teams)
+            team = Team{team.TeamName, team.TeamPicture, team.TeamShown};
+        model().CurrentFile = file;
+        if (!answer.isEmpty())
+            Testing::queueAnswer(answer == "Yes" ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        GameCommands::offerRecovery(nullptr);
+        QTEST(scores(), "after");
+        QCOMPARE(Testing::shown().size(), answer.isEmpty() ? 0 : 1);
+        if (answer == "No")
+            QVERIFY(!QFile::exists(recoveryFile));
+        if (answer == "Yes") {
+            QVERIFY(Testing::shown().constFirst().text.startsWith("Scores of an unfinished game from "));
+            Game::instance().undo(); // the restore is one step
+            QCOMPARE(scores(), "0 0 0 0");
+        }
+        GameCommands::offerRecovery(nullptr);
+    }
+
+    // A file that cannot be written (here: its folder is a file) is told once, and the game goes on.
+    void aFailedWriteIsToldOnceAndTheGameGoesOn()
+    {
+        const QString blocked = folder.filePath("blocked");
+        QFile(blocked).open(QIODevice::WriteOnly);
+        RecoveryKeeper keeperOfAFile(blocked + "/recovery.scores");
+        QSignalSpy told(&keeperOfAFile, &RecoveryKeeper::problemChanged);
+        for (const char* score : {"1", "2", "3"})
+            Game::instance().setScore(model().Teams[0].Identity, score);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(keeperOfAFile.problem().contains("cannot be made"), qPrintable(keeperOfAFile.problem()));
+        QCOMPARE(Game::instance().scoreOf(model().Teams[0].Identity), "3");
+    }
+
+    // The shown teams in standings order, a name with a comma and quotes quoted, a team without a
+    // score last with neither rank nor score; ".csv" added to a name typed without one.
+    void resultsAreExportedInStandingsOrderOnlyWhereAllowed()
+    {
+        const QVector<Team>& teams = model().Teams;
+        Game::instance().setScore(teams[0].Identity, "7");
+        Game::instance().setScore(teams[1].Identity, "9");
+        Game::instance().setScore(teams[3].Identity, "-1");
+        Testing::queueFile(folder.filePath("results"));
+        QVERIFY(ExportCommands::exportResults(nullptr));
+        QCOMPARE(contentOf(folder.filePath("results.csv")),
+                 QByteArray("Rank,Team,Score\r\n1,\"Bees, \"\"the\"\"\",9\r\n2,Ants,7\r\n,Cats,\r\n"));
+
+        // Replacing it is asked first; No keeps it. The dialog starts in the folder exported to.
+        Game::instance().setScore(teams[0].Identity, "0");
+        Testing::reset();
+        Testing::queueFile(folder.filePath("results.csv"));
+        Testing::queueAnswer(Dialogs::Answer::No);
+        QVERIFY(!ExportCommands::exportResults(nullptr));
+        QVERIFY(contentOf(folder.filePath("results.csv")).contains("2,Ants,7"));
+        QCOMPARE(QFileInfo(Testing::shown().constFirst().startPath).absolutePath(), folder.path());
+        QCOMPARE(Testing::shown().constLast().title, "Overwrite file?");
+        // A failed write is told, and leaves nothing.
+        const QString missing = folder.filePath("missing/results.csv");
+        Testing::queueFile(missing);
+        QVERIFY(!ExportCommands::exportResults(nullptr));
+        QCOMPARE(Testing::shown().constLast().kind, Testing::Shown::Message);
+        QVERIFY(Testing::shown().constLast().text.contains(missing) && !QFile::exists(missing));
+    }
+
+    // The game's changes as they were made; a new game that changes nothing adds none.
+    void theScoreLogHoldsEveryChange()
+    {
+        const TeamId ants = model().Teams[0].Identity;
+        Game::instance().setScore(ants, "12");
+        Game::instance().undo();
+        Game::instance().newGame(model().Teams);
+        Testing::queueFile(folder.filePath("log.csv"));
+        QVERIFY(ExportCommands::exportScoreLog(nullptr));
+        const QString log =
+            QString(contentOf(folder.filePath("log.csv"))).remove(QRegularExpression("\\S{19},"));
+        QCOMPARE(log, "Time,Team,Old score,New score,Cause\r\nAnts,0,12,typed\r\nAnts,12,0,undo\r\n");
     }
 };
 
