@@ -1,9 +1,8 @@
-// A quiz night on the real program, on the test's private X server, driven with xdotool as a person at
-// the mouse and keyboard drives it, through the real Qt file dialogs: the quiz set up and saved, scores
-// typed for real (keypad, NumLock, another keyboard layout), the program killed and the scores
-// restored, the standings revealed, the results exported, and File, Exit. Files are compared byte for
-// byte and the scores are read off the screen as the audience sees them. Where to click is learnt from
-// windows of the same classes built inside the test (never shown), not from guessed pixels.
+// A quiz night on the real program, on the test's private X server, driven with xdotool as a person
+// drives it, through the real Qt file dialogs: the quiz set up and saved, scores typed (keypad, NumLock,
+// another layout), the program killed and the scores restored, the standings revealed, the results
+// exported, and File, Exit. Files are compared byte for byte, scores read off the screen; where to click
+// is learnt from windows of the same classes built inside the test (never shown).
 
 #include "options/ScoreboardFile.h"
 #include "options/frmOptions.h"
@@ -16,7 +15,6 @@
 
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
@@ -29,16 +27,13 @@ constexpr int Patience = RunningProgram::Patience;
 
 // The file as the quiz host saves it: the default settings but the names below the scores, and three
 // shown teams without pictures (name, ESC, picture path, ESC, shown).
-QByteArray expectedFile(const QByteArray& secondTeam)
-{
-    QByteArray file = "NumLockForce:0\r\nBackColor:4210752\r\nLEDColor:255\r\nLEDBackColor:0\r\n"
-                      "TextColor:16777215\r\nPosNameToScore:Bottom\r\nPosImgToScore:Right\r\nDigitsWide:2\r\n"
-                      "HPadding:6\r\nVPadding:6\r\nSpacing:8\r\n---Team Data---\r\n";
-    for (const QByteArray& name : {QByteArray("Foxes"), secondTeam, QByteArray("Larks")})
-        file += name + "\x1b\x1b"
-                       "1\r\n";
-    return file;
-}
+const QByteArray SavedQuiz =
+    "NumLockForce:0\r\nBackColor:4210752\r\nLEDColor:255\r\nLEDBackColor:0\r\n"
+    "TextColor:16777215\r\nPosNameToScore:Bottom\r\nPosImgToScore:Right\r\nDigitsWide:2\r\n"
+    "HPadding:6\r\nVPadding:6\r\nSpacing:8\r\n---Team Data---\r\nFoxes\x1b\x1b"
+    "1\r\nOwls, Night\x1b\x1b"
+    "1\r\nLarks\x1b\x1b"
+    "1\r\n";
 
 QByteArray contentOf(const QString& path)
 {
@@ -76,12 +71,6 @@ private:
                (typed.isEmpty() || (XDoTool::key({"ctrl+a"}) && brimley.type(typed))) &&
                XDoTool::key({key}) && brimley.gone(title, dialog);
     }
-    bool toTheOptions()
-    {
-        return XDoTool::key({"F2"}) &&
-               !(options = brimley.waitForWindow("Brimley - " + quizFile)).isEmpty() &&
-               brimley.focus(options);
-    }
     QStringList scores() { return BoardReading::scoresOn(board, displays); }
     // The standings rows that show, "rank score", read off the screen.
     QStringList standings()
@@ -114,29 +103,23 @@ private slots:
     void cleanupTestCase()
     {
         XkbProbe::disconnect();
-        form.reset();
         const QString errors = brimley.stop(); // a sanitizer build of the program reports here
         QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), qPrintable(errors));
     }
 
-    // Three teams, named; the names below the scores. No file is open yet: Save asks for a name. Then
-    // New, the file opened again, and to the scoreboard without a question, nothing being changed since.
-    void aQuizIsSavedOpenedAgainAndScored()
+    // Three teams, named; the names below the scores. No file is open yet: Save asks for a name. Then to
+    // the scoreboard without a question, nothing being changed since.
+    void aQuizIsSavedAndScored()
     {
         options = brimley.start({}, "Brimley");
         QVERIFY2(!options.isEmpty(), "the splash did not lead to the options window");
         QVERIFY(brimley.focus(options) && renameTeam("Foxes"));
-        QVERIFY(clickControl(control<QPushButton>(form.get(), "cmdAddTeam")) && renameTeam("Owls"));
+        QVERIFY(clickControl(control<QPushButton>(form.get(), "cmdAddTeam")) && renameTeam("Owls, Night"));
         QVERIFY(clickControl(control<QPushButton>(form.get(), "cmdAddTeam")) && renameTeam("Larks"));
         QVERIFY(clickControl(control<OptionButton>(form.get(), "otnNameBottom")));
         QVERIFY(XDoTool::key({"ctrl+s"}) && answer("Save As", quizFile));
         QCOMPARE(brimley.waitForWindow("Brimley - " + quizFile), options);
-        QCOMPARE(contentOf(quizFile), expectedFile("Owls"));
-        QVERIFY(brimley.focus(options) && XDoTool::key({"ctrl+n"}));
-        QCOMPARE(brimley.waitForWindow("Brimley"), options);
-        QVERIFY(XDoTool::key({"ctrl+o"}) && answer("Open", quizFile));
-        QCOMPARE(brimley.waitForWindow("Brimley - " + quizFile), options);
-
+        QCOMPARE(contentOf(quizFile), SavedQuiz);
         QVERIFY(brimley.focus(options) && XDoTool::key({"ctrl+g"}));
         board = brimley.waitForWindow("Brimley Scoreboard");
         QVERIFY2(!board.isEmpty(), "the scoreboard did not appear");
@@ -153,15 +136,13 @@ private slots:
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<bool>("numLock");
         QTest::addColumn<QString>("after");
-        // Every row starts on a cleared first display with an empty entry. What the entry does with the
-        // characters is tested in tst_ShowDigits; here the keys are typed for real, keypad keys by their
-        // keycodes (asked for a keypad keysym, xdotool would switch NumLock itself) and so are keys named
-        // as XKB names them (AE04, the number row's fourth), which type what the layout has.
+        // Each row starts on a cleared first display. Keypad keys are typed by their keycodes (asked for a
+        // keypad keysym, xdotool would switch NumLock itself), and so are keys named as XKB names them
+        // (AE04, the number row's fourth), which type what the layout has.
         QTest::newRow("keypad digits, keypad Enter")
             << "us" << QStringList{"KP_End", "KP_Home", "KP_Enter"} << true << "17";
         QTest::newRow("keypad plus adds")
             << "us" << QStringList{"1", "0", "Return", "KP_Add", "KP_Left", "KP_Enter"} << true << "14";
-        QTest::newRow("Shift+8 is the 8 key") << "us" << QStringList{"shift+8", "Return"} << true << "8";
         QTest::newRow("keypad point types nothing")
             << "us" << QStringList{"4", "KP_Delete", "2", "Return"} << true << "42";
         QTest::newRow("keypad without NumLock types no digits")
@@ -184,42 +165,23 @@ private slots:
         for (QString& key : keys)
             key = key.startsWith("KP_") ? QString::number(XkbProbe::keycodeOf(qPrintable(key)))
                                         : XkbProbe::byKeycode(key);
-        const bool otherLayout = layout != QLatin1String("us");
-        if (otherLayout && QStandardPaths::findExecutable("setxkbmap").isEmpty())
-            QSKIP("needs setxkbmap to switch the X server's keyboard layout");
-        const auto restoreLayout = qScopeGuard([otherLayout] {
-            if (otherLayout)
-                QProcess::execute("setxkbmap", {"-layout", "us"});
-        });
-        if (otherLayout)
+        if (layout != "us") {
+            if (QStandardPaths::findExecutable("setxkbmap").isEmpty())
+                QSKIP("needs setxkbmap to switch the X server's keyboard layout");
             QCOMPARE(QProcess::execute("setxkbmap", {"-layout", layout}), 0);
+        }
+        const auto restoreLayout = qScopeGuard([] { QProcess::execute("setxkbmap", {"-layout", "us"}); });
         QVERIFY(XDoTool::key(keys));
         QTRY_COMPARE_WITH_TIMEOUT(scores(), QStringList({after, "0", "0"}), Patience);
-    }
-
-    // F1 shows the help. In the options a team is renamed, and the changes saved on the way back, as the
-    // save question's default (Yes) has it; the scores stay with their teams.
-    void scoresStayWithTheirTeamsThroughTheOptions()
-    {
-        QVERIFY(XDoTool::key({"F1"}));
-        QVERIFY2(!brimley.waitForWindow("Brimley Help").isEmpty(), "F1 did not show the help window");
-        QVERIFY(brimley.focus(board) && toTheOptions());
-        const QListWidget* list = control<QListWidget>(form.get(), "lstTeams");
-        QVERIFY(clickControl(list->viewport(), list->visualItemRect(list->item(1))));
-        QVERIFY(renameTeam("Owls, Night") && XDoTool::key({"ctrl+g"}));
-        QVERIFY2(answer("Save Changes?"), "going to the scoreboard did not ask to save the changes");
-        QVERIFY(brimley.waitFor([&] { return contentOf(quizFile) == expectedFile("Owls, Night"); }));
-        QVERIFY(brimley.gone("Brimley - " + quizFile, options));
-        QTRY_COMPARE_WITH_TIMEOUT(scores(), QStringList({"42", "0", "0"}), Patience);
-        QVERIFY(brimley.click(board, displays[2].center()) &&
-                XDoTool::key({"7", "Return", "plus", "5", "Return"}));
-        QTRY_COMPARE_WITH_TIMEOUT(scores(), QStringList({"42", "0", "12"}), Patience);
     }
 
     // Killed outright, and started again with the file named, as a file manager starts it (relative
     // to its folder here): the scores of the same set-up are offered back, as the default (Yes) has it.
     void scoresSurviveAKilledProgram()
     {
+        QVERIFY(brimley.click(board, displays[2].center()) &&
+                XDoTool::key({"7", "Return", "plus", "5", "Return"}));
+        QTRY_COMPARE_WITH_TIMEOUT(scores(), QStringList({"42", "0", "12"}), Patience);
         brimley.stop(); // SIGKILL: nothing of the program runs after it
         options = brimley.start({"quiz.brm"}, "Brimley - " + quizFile);
         QVERIFY2(!options.isEmpty(), "the file named did not open");
@@ -246,7 +208,9 @@ private slots:
 
     void theResultsAreExportedInStandingsOrder()
     {
-        QVERIFY(toTheOptions() && XDoTool::key({"alt+f", "r"}));
+        QVERIFY(XDoTool::key({"F2"}));
+        options = brimley.waitForWindow("Brimley - " + quizFile);
+        QVERIFY(!options.isEmpty() && brimley.focus(options) && XDoTool::key({"alt+f", "r"}));
         const QString results = brimley.homePath("night.csv");
         QVERIFY(answer("Save As", results));
         QVERIFY(brimley.waitFor([&] { return QFileInfo(results).size() > 0; }));
@@ -267,8 +231,8 @@ private slots:
         }
         QVERIFY2(brimley.program().waitForFinished(Patience), "File, Exit did not end the program");
         QCOMPARE(brimley.program().exitCode(), 0);
-        QCOMPARE(contentOf(quizFile), expectedFile("Owls, Night") + "Team\x1b\x1b"
-                                                                    "1\r\n");
+        QCOMPARE(contentOf(quizFile), SavedQuiz + "Team\x1b\x1b"
+                                                  "1\r\n");
     }
 };
 

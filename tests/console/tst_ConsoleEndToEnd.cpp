@@ -30,13 +30,6 @@ private:
     QList<QRect> displays; // where the board's displays stand on the projector
 
     QStringList scores() { return BoardReading::scoresOn(board, displays); }
-    bool blackedOut()
-    {
-        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(board.toULongLong()).toImage();
-        QImage plain(shot.size(), shot.format());
-        plain.fill(QColor(64, 64, 64));
-        return shot == plain;
-    }
 
 private slots:
     void initTestCase()
@@ -82,10 +75,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "3"}), Patience);
         QVERIFY(XDoTool::key({"ctrl+z"}));
         QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "0"}), Patience);
-        QVERIFY(XDoTool::key({"ctrl+b"}));
-        QTRY_VERIFY_WITH_TIMEOUT(blackedOut(), Patience);
-        QVERIFY(XDoTool::key({"ctrl+b"}));
-        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "0"}), Patience);
     }
 
     // The options window and its file dialogs open on the operator's screen, never over the board.
@@ -107,11 +96,9 @@ private slots:
     void theOperatorsScreenChosenTakesTheBoard()
     {
         const QString options = brimley.waitForWindow("Brimley - " + brimley.homePath("quiz.brm"));
-        const QList<QScreen*> screens = QGuiApplication::screens();
-        const auto entry = std::find_if(screens.cbegin(), screens.cend(),
-                                        [](const QScreen* screen) { return screen->name() == "OPERATOR"; });
-        QVERIFY(entry != screens.cend());
-        const QString number = QString::number(entry - screens.cbegin() + 1);
+        QScreen* operatorScreen = QGuiApplication::screenAt(Operator.center());
+        QVERIFY(operatorScreen && operatorScreen->name() == "OPERATOR");
+        const QString number = QString::number(QGuiApplication::screens().indexOf(operatorScreen) + 1);
         QVERIFY(brimley.focus(options) && XDoTool::key({"alt+v", "a", number}));
         QTRY_COMPARE_WITH_TIMEOUT(brimley.geometryOf(board), Operator, Patience);
     }
