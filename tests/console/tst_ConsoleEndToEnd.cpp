@@ -16,11 +16,7 @@ namespace {
 
 const QRect Operator(0, 0, 1280, 800);
 const QRect Projector(1280, 0, 1920, 1080);
-
-bool xrandr(const QStringList& arguments)
-{
-    return QProcess::execute("xrandr", arguments) == 0;
-}
+constexpr int Patience = RunningProgram::Patience;
 
 } // namespace
 
@@ -34,13 +30,6 @@ private:
     QList<QRect> displays; // where the board's displays stand on the projector
 
     QStringList scores() { return BoardReading::scoresOn(board, displays); }
-    bool blackedOut()
-    {
-        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(board.toULongLong()).toImage();
-        QImage plain(shot.size(), shot.format());
-        plain.fill(QColor(64, 64, 64));
-        return shot == plain;
-    }
 
 private slots:
     void initTestCase()
@@ -48,19 +37,16 @@ private slots:
         SKIP_WITHOUT_X_SERVER_AND_XDOTOOL();
         if (QStandardPaths::findExecutable("xrandr").isEmpty())
             QSKIP("needs xrandr to split the X screen into two monitors");
-        QVERIFY2(xrandr({"--setmonitor", "OPERATOR", "1280/338x800/211+0+0", "none"}) &&
-                     xrandr({"--setmonitor", "PROJECTOR", "1920/508x1080/286+1280+0", "screen"}),
-                 "the X screen could not be split into two monitors");
-        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::screens().size(), 2, RunningProgram::Patience);
+        for (const char* monitor :
+             {"OPERATOR 1280/338x800/211+0+0 none", "PROJECTOR 1920/508x1080/286+1280+0 screen"})
+            QVERIFY2(QProcess::execute("xrandr", QString("--setmonitor %1").arg(monitor).split(' ')) == 0,
+                     "the X screen could not be split into two monitors");
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::screens().size(), 2, Patience);
 
-        const QString quizFile = brimley.homePath("quiz.brm");
-        QFile file(quizFile);
-        Settings quiz;
-        quiz.Teams = {Team{"Foxes", {}, FlagTrue}, Team{"Owls", {}, FlagTrue}, Team{"Larks", {}, FlagTrue}};
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ScoreboardFile::fileBytes(quiz)) > 0);
-        file.close();
-        model() = quiz;
-
+        model().Teams = {Team{"Foxes", {}, FlagTrue}, Team{"Owls", {}, FlagTrue},
+                         Team{"Larks", {}, FlagTrue}};
+        QFile file(brimley.homePath("quiz.brm"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ScoreboardFile::fileBytes(model())) > 0);
         displays = BoardReading::displaysOf(Projector.size());
     }
     void cleanupTestCase()
@@ -73,55 +59,48 @@ private slots:
     {
         const QString options = brimley.start({"quiz.brm"}, "Brimley - " + brimley.homePath("quiz.brm"));
         QVERIFY2(!options.isEmpty(), "the options window did not appear");
-        QVERIFY(RunningProgram::focus(options) && XDoTool::key({"ctrl+g"}));
+        QVERIFY(brimley.focus(options) && XDoTool::key({"ctrl+g"}));
         board = brimley.waitForWindow("Brimley Scoreboard");
         console = brimley.waitForWindow("Brimley Console");
         QVERIFY2(!board.isEmpty() && !console.isEmpty(), "the board or the console did not appear");
-        QTRY_COMPARE_WITH_TIMEOUT(RunningProgram::geometryOf(board), Projector, RunningProgram::Patience);
-        QVERIFY(Operator.contains(RunningProgram::geometryOf(console)));
-        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"0", "0", "0"}), RunningProgram::Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(brimley.geometryOf(board), Projector, Patience);
+        QVERIFY(Operator.contains(brimley.geometryOf(console)));
+        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"0", "0", "0"}), Patience);
     }
 
     void theQuizIsScoredFromTheConsole()
     {
-        QVERIFY(RunningProgram::focus(console));
+        QVERIFY(brimley.focus(console));
         QVERIFY(XDoTool::key({"4", "2", "Return", "Down", "7", "Return", "Tab", "plus", "3", "Return"}));
-        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "3"}), RunningProgram::Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "3"}), Patience);
         QVERIFY(XDoTool::key({"ctrl+z"}));
-        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "0"}), RunningProgram::Patience);
-        QVERIFY(XDoTool::key({"ctrl+b"}));
-        QTRY_VERIFY_WITH_TIMEOUT(blackedOut(), RunningProgram::Patience);
-        QVERIFY(XDoTool::key({"ctrl+b"}));
-        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "0"}), RunningProgram::Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(scores(), (QStringList{"42", "7", "0"}), Patience);
     }
 
     // The options window and its file dialogs open on the operator's screen, never over the board.
     void whatTheOperatorCallsUpStaysOnTheOperatorsScreen()
     {
-        QVERIFY(RunningProgram::focus(console) && XDoTool::key({"F2"}));
+        QVERIFY(brimley.focus(console) && XDoTool::key({"F2"}));
         const QString options = brimley.waitForWindow("Brimley - " + brimley.homePath("quiz.brm"));
         QVERIFY2(!options.isEmpty(), "F2 did not bring the options window");
-        QVERIFY(Operator.contains(RunningProgram::geometryOf(options).center()));
-        QVERIFY(RunningProgram::focus(options) && XDoTool::key({"ctrl+o"}));
+        QVERIFY(Operator.contains(brimley.geometryOf(options).center()));
+        QVERIFY(brimley.focus(options) && XDoTool::key({"ctrl+o"}));
         const QString dialog = brimley.waitForWindow("Open");
         QVERIFY2(!dialog.isEmpty(), "File, Open showed no dialog");
-        QVERIFY(Operator.contains(RunningProgram::geometryOf(dialog).center()));
-        QVERIFY(RunningProgram::focus(dialog) && XDoTool::key({"Escape"}) &&
-                RunningProgram::gone("Open", dialog));
-        QCOMPARE(RunningProgram::geometryOf(board), Projector);
+        QVERIFY(Operator.contains(brimley.geometryOf(dialog).center()));
+        QVERIFY(brimley.focus(dialog) && XDoTool::key({"Escape"}) && brimley.gone("Open", dialog));
+        QCOMPARE(brimley.geometryOf(board), Projector);
     }
 
     // Chosen as the audience screen, the operator's own screen takes the board.
     void theOperatorsScreenChosenTakesTheBoard()
     {
         const QString options = brimley.waitForWindow("Brimley - " + brimley.homePath("quiz.brm"));
-        const QList<QScreen*> screens = QGuiApplication::screens();
-        const auto entry = std::find_if(screens.cbegin(), screens.cend(),
-                                        [](const QScreen* screen) { return screen->name() == "OPERATOR"; });
-        QVERIFY(entry != screens.cend());
-        const QString number = QString::number(entry - screens.cbegin() + 1);
-        QVERIFY(RunningProgram::focus(options) && XDoTool::key({"alt+v", "a", number}));
-        QTRY_COMPARE_WITH_TIMEOUT(RunningProgram::geometryOf(board), Operator, RunningProgram::Patience);
+        QScreen* operatorScreen = QGuiApplication::screenAt(Operator.center());
+        QVERIFY(operatorScreen && operatorScreen->name() == "OPERATOR");
+        const QString number = QString::number(QGuiApplication::screens().indexOf(operatorScreen) + 1);
+        QVERIFY(brimley.focus(options) && XDoTool::key({"alt+v", "a", number}));
+        QTRY_COMPARE_WITH_TIMEOUT(brimley.geometryOf(board), Operator, Patience);
     }
 };
 

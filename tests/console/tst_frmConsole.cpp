@@ -30,10 +30,7 @@ private:
     frmConsole* console = nullptr;
     QList<Window> opened;
 
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(console, key, modifiers);
-    }
+    void press(Qt::Key key, Qt::KeyboardModifiers with = {}) { QTest::keyClick(console, key, with); }
     // Keys as the operator types them: digits and signs, "E" Enter, "D" Delete, "v" Down, "^" Up.
     void type(const QString& keys)
     {
@@ -99,10 +96,9 @@ private slots:
         QCOMPARE(boardScores(), "42 5 0");
         QCOMPARE(consoleRows(), "Ants 42, >Bees 5, Cats 0");
         // Tab and Shift+Tab, Up and Down, round from one end to the other.
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        type("^^D");
-        press(Qt::Key_Tab, Qt::ShiftModifier);
+        for (Qt::Key key :
+             {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Up, Qt::Key_Delete, Qt::Key_Backtab})
+            press(key);
         press(Qt::Key_Tab, Qt::ShiftModifier);
         type("7E");
         QCOMPARE(consoleRows(), "Ants 42, Bees –, >Cats 7");

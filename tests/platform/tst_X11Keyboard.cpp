@@ -1,7 +1,7 @@
 // The keyboard on a real X server: a key typed through the server is identified by the physical key
 // and what the layout in use puts on it, and NumLock is forced as NumLockForce asks, checked from a
 // connection of the test's own. The scoreboard runs inside the test so that the setting can be chosen
-// directly. (The running program's score entry is tested in tst_KeyboardEndToEnd.)
+// directly. (The running program's score entry is tested in tst_QuizHostEndToEnd.)
 
 #include "app/Navigation.h"
 #include "app/Settings.h"
@@ -131,7 +131,7 @@ private slots:
     }
 
     // The key itself toggles NumLock; its release on a cell's display or name strip turns it back at
-    // once. (That the window and the drawing area leave it alone is tested in tst_frmScoreboardKeys.)
+    // once. (That the window and the drawing area leave it alone is tested in tst_frmScoreboard.)
     void releasingNumLockOnTheScoreboardReappliesTheSetting_data()
     {
         QTest::addColumn<bool>("nameStrip");

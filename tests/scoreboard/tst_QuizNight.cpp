@@ -1,19 +1,21 @@
-// The logic behind the quiz-night features: standings and the reveal order, the CSV exports, and the
-// recovery file that brings scores back after a crash.
+// The quiz-night features: standings and the reveal order, the CSV exports and their commands, and the
+// recovery file that brings scores back after a crash, with the game's commands that keep and offer it.
 
+#include "app/Settings.h"
+#include "options/ExportCommands.h"
+#include "platform/Dialogs.h"
 #include "scoreboard/CsvExport.h"
+#include "scoreboard/Game.h"
+#include "scoreboard/GameCommands.h"
+#include "scoreboard/RecoveryKeeper.h"
 #include "scoreboard/ScoreRecovery.h"
 #include "scoreboard/Standings.h"
 
 #include <QtTest>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 using namespace brimley;
 using ScoreRecovery::Recovery;
+namespace Testing = brimley::Dialogs::Testing;
 
 Q_DECLARE_METATYPE(brimley::ScoreRecovery::Recovery)
 
@@ -22,32 +24,20 @@ namespace {
 // A strict RFC 4180 reader: nothing for a bare CR or LF, a stray quote, or a last record without CR LF.
 std::optional<QList<QStringList>> parsedCsv(const QByteArray& bytes)
 {
+    static const QRegularExpression field(R"re((?:"((?:[^"]|"")*)"|([^,"\r\n]*))(,|\r\n))re");
     const QString text = QString::fromUtf8(bytes);
     QList<QStringList> rows{{}};
-    QString field;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'"' && field.isEmpty()) { // a quoted field, to its closing quote
-            for (++i; i < text.size() && (text[i] != u'"' || text.mid(i, 2) == "\"\""); ++i) {
-                field += text[i];
-                i += text[i] == u'"'; // a doubled quote is one quote
-            }
-            if (i == text.size() || (i + 1 < text.size() && text[i + 1] != u',' && text[i + 1] != u'\r'))
-                return std::nullopt;
-        } else if (c == u',' || text.mid(i, 2) == "\r\n") {
-            rows.back() << field;
-            field.clear();
-            if (c == u'\r') {
-                rows.append(QStringList());
-                ++i;
-            }
-        } else if (c == u'"' || c == u'\r' || c == u'\n') {
+    for (qsizetype at = 0; at < text.size();) {
+        const QRegularExpressionMatch match = field.match(text, at, QRegularExpression::NormalMatch,
+                                                          QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!match.hasMatch())
             return std::nullopt;
-        } else {
-            field += c;
-        }
+        rows.back() << match.captured(1).replace("\"\"", "\"") + match.captured(2);
+        if (match.captured(3) == "\r\n")
+            rows.append(QStringList());
+        at = match.capturedEnd();
     }
-    if (!rows.back().isEmpty() || !field.isEmpty())
+    if (!rows.back().isEmpty())
         return std::nullopt;
     rows.removeLast();
     return rows;
@@ -79,13 +69,49 @@ QByteArray sealed(const QByteArray& json)
            '\n' + json;
 }
 
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
 } // namespace
 
 class tst_QuizNight : public QObject
 {
     Q_OBJECT
 
+private:
+    QTemporaryDir folder;
+    QString recoveryFile = folder.filePath("kept/recovery.scores");
+
+    // The scores of the teams in the list, shown or not.
+    QString scores()
+    {
+        QStringList scores;
+        for (const Team& team : model().Teams)
+            scores << Game::instance().scoreOf(team.Identity);
+        return scores.join(' ');
+    }
+
 private slots:
+    void initTestCase()
+    {
+        Testing::enable();
+        RecoveryKeeper::start(recoveryFile);
+    }
+    void init()
+    {
+        Testing::reset();
+        Game::instance().reset();
+        ScoreRecovery::discard(recoveryFile);
+        SetDefaults();
+        model().CurrentFile = "/quiz/finals.brm";
+        model().Teams = {Team{"Ants", {}, FlagTrue}, Team{"Bees, \"the\"", {}, FlagTrue},
+                         Team{"Hidden", {}, FlagFalse}, Team{"Cats", {}, FlagTrue}};
+    }
+    void cleanup() { QCOMPARE(Testing::unexpected(), 0); }
+
     void standingsRankTiesAlikeAndScorelessTeamsLast_data()
     {
         QTest::addColumn<QStringList>("scores");    // in cell order
@@ -100,6 +126,10 @@ private slots:
             << QStringList{"+5", "007", " 8", "", "1e3", "٣", "7", "-5"} << "1:1 6:1 0:0 2:0 3:0 4:0 5:0 7:0";
         QTest::newRow("beyond 64 bits")
             << QStringList{"9999999999999999999", "100000000000000000000"} << "1:1 0:2";
+        QStringList alike; // more than a sort leaves to its insertion pass: equal scores keep cell order
+        for (int i = 0; i < 20; ++i)
+            alike << QString::number(i) + ":1";
+        QTest::newRow("twenty alike") << QStringList(20, "4") << alike.join(' ');
     }
     void standingsRankTiesAlikeAndScorelessTeamsLast()
     {
@@ -117,28 +147,6 @@ private slots:
         const QVector<Standings::Place> reveal = Standings::revealOrder(standings);
         QVERIFY(std::equal(reveal.begin(), reveal.end(), standings.rbegin(),
                            [](auto& a, auto& b) { return a.entry.team == b.entry.team; }));
-    }
-
-    // Against the definition: a team's rank is one more than the number of teams that scored more.
-    void aFullTeamListIsRankedByTheDefinition()
-    {
-        const int n = 32767;
-        QVector<Standings::Entry> cells;
-        int higher[101] = {}; // teams scoring more than 0..100; every seventh team is cleared
-        for (int i = 0; i < n; ++i) {
-            const int score = i % 7 == 0 ? -1 : (i * 37) % 101;
-            cells.append({TeamId(i), {}, QString::number(score)});
-            for (int s = 0; s < score; ++s)
-                ++higher[s];
-        }
-        const QVector<Standings::Place> standings = Standings::ranked(cells);
-        QCOMPARE(standings.size(), n);
-        for (int i = 0; i < n; ++i) {
-            const int score = standings[i].entry.score.toInt();
-            QCOMPARE(standings[i].rank, score < 0 ? 0 : higher[score] + 1);
-            if (i > 0 && standings[i - 1].entry.score == standings[i].entry.score)
-                QVERIFY(standings[i - 1].entry.team < standings[i].entry.team);
-        }
     }
 
     void csvQuotesOnlyWhereNeeded_data()
@@ -177,12 +185,10 @@ private slots:
         QCOMPARE(parsedCsv(CsvExport::csv(rows)), rows);
     }
 
-    void exportsHoldTheirHeaderAndOneRowEach()
+    // Local time to the second; a cleared display is an empty score. (The results are checked through
+    // their export command.)
+    void theScoreLogHoldsEveryChangeAndItsCause()
     {
-        const QVector<Standings::Place> standings =
-            Standings::ranked({{1, "Owls", "9"}, {2, "Cleared", "-1"}, {3, "Ants, Bees", "9"}});
-        QCOMPARE(CsvExport::resultsCsv(standings),
-                 "Rank,Team,Score\r\n1,Owls,9\r\n1,\"Ants, Bees\",9\r\n,Cleared,\r\n");
         const QDateTime at(QDate(2026, 12, 7), QTime(20, 15, 3, 999), Qt::LocalTime);
         const QList<ScoreLogEntry> log{{at, "Owls", "-1", "5", ScoreCause::Typed},
                                        {at, "Owls", "5", "-1", ScoreCause::Undo},
@@ -205,6 +211,7 @@ private slots:
         QTest::newRow("last row") << Recovery{
             "C:\\q.brm", QDateTime::currentDateTime(), {{32766, "", "", "0"}}};
     }
+    // Back whole from its file, gone once discarded; every cut of it is refused.
     void recoverySurvivesARoundTripThroughItsFile()
     {
         QFETCH(Recovery, recovery);
@@ -214,11 +221,7 @@ private slots:
         QCOMPARE(ScoreRecovery::load(path), recovery);
         ScoreRecovery::discard(path);
         QCOMPARE(ScoreRecovery::load(path), std::nullopt);
-    }
-
-    void everyCutOfARecoveryFileIsRefused()
-    {
-        const QByteArray whole = ScoreRecovery::bytes(sample());
+        const QByteArray whole = ScoreRecovery::bytes(recovery);
         for (qsizetype n = 0; n < whole.size(); ++n)
             QVERIFY2(!ScoreRecovery::read(whole.left(n)), qPrintable(QString::number(n)));
     }
@@ -284,89 +287,131 @@ private slots:
         QTEST(ScoreRecovery::matches(recovery, file, list), "matches");
     }
 
-    // After a crash the teams are read from their file again, as new teams: scores follow the rows.
-    void restoredScoresReachTheSameRows()
+    // A file of up to 16 MB is read, one byte more is not (a full team list fits well below it); scores
+    // too many to be read again are not written, so that they never replace a good file.
+    void recoveryFilesStayWithin16MB()
     {
-        const QVector<Team> before = teams({"A", "-B", "C"}), after = teams({"A", "-B", "C"});
-        ScoreBook scores, restored;
-        for (int i = 0; i < 3; ++i)
-            scores.setScore(before[i].Identity, QStringList{"7", "3", "-1"}[i]);
-        const auto recovery =
-            ScoreRecovery::read(ScoreRecovery::bytes(ScoreRecovery::capture("", before, scores, {})));
-        QVERIFY(recovery && ScoreRecovery::matches(*recovery, "", after));
-        ScoreRecovery::restore(*recovery, after, restored);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(restored.scoreOf(after[i].Identity),
-                     QStringList({"7", ScoreBook::startingScore(), "-1"})[i]);
-    }
-
-    void loadTakesOnlyAnOrdinaryFileOfSensibleSize_data()
-    {
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("16 MB") << true;
-        QTest::newRow("over 16 MB") << false;
-        QTest::newRow("missing") << false;
-        QTest::newRow("a folder") << false;
-        QTest::newRow("/dev/zero") << false; // endless
-        QTest::newRow("a FIFO") << false;    // nobody writes to it
-    }
-    void loadTakesOnlyAnOrdinaryFileOfSensibleSize()
-    {
-        const QString kind = QTest::currentDataTag();
-        QTemporaryDir dir;
-        const QString path = kind.startsWith("/dev/") ? kind : dir.filePath("recovery.scores");
-        if (kind == "a folder")
-            QVERIFY(QDir().mkdir(path));
-        if (kind.contains("16 MB")) { // a valid recovery padded with blanks, which JSON allows
-            const QByteArray good = ScoreRecovery::bytes(sample());
-            QByteArray json = good.mid(good.indexOf('\n') + 1);
-            json.append(16 * 1024 * 1024 + int(kind.startsWith("over")) - good.size(), ' ');
-            const QByteArray bytes = sealed(json);
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
-        if (kind == "a FIFO") {
-#ifdef Q_OS_UNIX
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-#else
-            QSKIP("no FIFOs here");
-#endif
-        }
-        QTEST(ScoreRecovery::load(path).has_value(), "loads");
-    }
-
-    void aFailedSaveSaysWhyAndKeepsTheOldFile_data()
-    {
-        QTest::addColumn<QString>("reasonHas"); // the system's words vary, ours do not
-        QTest::newRow("read-only folder") << "";
-        QTest::newRow("folder cannot be made") << "recovery.scores cannot be made";
-        QTest::newRow("too large to load again") << "too many";
-    }
-    void aFailedSaveSaysWhyAndKeepsTheOldFile()
-    {
-        const QString kind = QTest::currentDataTag();
-        QFETCH(QString, reasonHas);
         QTemporaryDir dir;
         const QString path = dir.filePath("recovery.scores");
-        QVERIFY(ScoreRecovery::save(sample(), path));
-        Recovery next;
-        QString target = path;
-        if (kind == "read-only folder") {
-#ifdef Q_OS_UNIX
-            if (::geteuid() == 0)
-                QSKIP("root may write into any folder");
-#endif
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray good = ScoreRecovery::bytes(sample());
+        for (const int size : {16 * 1024 * 1024, 16 * 1024 * 1024 + 1}) {
+            QByteArray json = good.mid(good.indexOf('\n') + 1);
+            json.append(size - good.size(), ' '); // blanks, which JSON allows
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sealed(json)) == size);
+            file.close();
+            QCOMPARE(ScoreRecovery::load(path).has_value(), size == 16 * 1024 * 1024);
         }
-        if (kind == "folder cannot be made")
-            target = path + "/recovery.scores"; // its folder would be the file
-        if (kind == "too large to load again")
-            next.currentFile = QString(16 * 1024 * 1024, u'x');
-        const SafeFile::Result result = ScoreRecovery::save(next, target);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!result);
-        QVERIFY2(!result.reason.isEmpty() && result.reason.contains(reasonHas), qPrintable(result.reason));
+        QVERIFY(ScoreRecovery::save(sample(), path));
+        Recovery tooMany;
+        tooMany.currentFile = QString(16 * 1024 * 1024, u'x');
+        const SafeFile::Result result = ScoreRecovery::save(tooMany, path);
+        QVERIFY2(!result && result.reason.contains("too many"), qPrintable(result.reason));
         QCOMPARE(ScoreRecovery::load(path), sample());
+    }
+
+    // Every change is kept as it is made; the game is offered back once a run, as the game has begun.
+    void anUnfinishedGameOfTheSameSetUpIsOfferedBackOnce_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: no question
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("leftTheStart");
+        QTest::addColumn<QString>("after");
+        const QString zeroes = "0 0 0 0";
+        const QString finals = "/quiz/finals.brm", semis = "/quiz/semis.brm";
+        QTest::newRow("Yes restores") << "Yes" << finals << true << "12 0 0 -1";
+        QTest::newRow("No starts from 0") << "No" << finals << true << zeroes;
+        QTest::newRow("another set-up: not asked") << "" << semis << true << zeroes;
+        QTest::newRow("never left the start: not asked") << "" << finals << false << zeroes;
+    }
+    void anUnfinishedGameOfTheSameSetUpIsOfferedBackOnce()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, file);
+        QFETCH(bool, leftTheStart);
+        const TeamId ants = model().Teams[0].Identity;
+        if (leftTheStart) {
+            Game::instance().setScore(ants, "12");
+            Game::instance().setScore(model().Teams[3].Identity, "-1");
+        }
+        Game::instance().setScore(ants, "3");
+        Game::instance().undo(); // kept as well
+        QCOMPARE(RecoveryKeeper::instance()->problem(), QString());
+        Game::instance().reset(); // a fresh run: the same teams read from their file again, as new teams
+        for (Team& team : model().Teams)
+            team = Team{team.TeamName, team.TeamPicture, team.TeamShown};
+        model().CurrentFile = file;
+        if (!answer.isEmpty())
+            Testing::queueAnswer(answer == "Yes" ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        GameCommands::offerRecovery(nullptr);
+        QTEST(scores(), "after");
+        QCOMPARE(Testing::shown().size(), answer.isEmpty() ? 0 : 1);
+        if (answer == "No")
+            QVERIFY(!QFile::exists(recoveryFile));
+        if (answer == "Yes") {
+            QVERIFY(Testing::shown().constFirst().text.startsWith("Scores of an unfinished game from "));
+            Game::instance().undo(); // the restore is one step
+            QCOMPARE(scores(), "0 0 0 0");
+        }
+        GameCommands::offerRecovery(nullptr);
+    }
+
+    // A file that cannot be written (here: its folder is a file) is told once, and the game goes on.
+    void aFailedWriteIsToldOnceAndTheGameGoesOn()
+    {
+        const QString blocked = folder.filePath("blocked");
+        QFile(blocked).open(QIODevice::WriteOnly);
+        RecoveryKeeper keeperOfAFile(blocked + "/recovery.scores");
+        QSignalSpy told(&keeperOfAFile, &RecoveryKeeper::problemChanged);
+        for (const char* score : {"1", "2", "3"})
+            Game::instance().setScore(model().Teams[0].Identity, score);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(keeperOfAFile.problem().contains("cannot be made"), qPrintable(keeperOfAFile.problem()));
+        QCOMPARE(Game::instance().scoreOf(model().Teams[0].Identity), "3");
+    }
+
+    // The shown teams in standings order, a name with a comma and quotes quoted, a team without a
+    // score last with neither rank nor score; ".csv" added to a name typed without one.
+    void resultsAreExportedInStandingsOrderOnlyWhereAllowed()
+    {
+        const QVector<Team>& teams = model().Teams;
+        Game::instance().setScore(teams[0].Identity, "7");
+        Game::instance().setScore(teams[1].Identity, "9");
+        Game::instance().setScore(teams[3].Identity, "-1");
+        Testing::queueFile(folder.filePath("results"));
+        QVERIFY(ExportCommands::exportResults(nullptr));
+        QCOMPARE(contentOf(folder.filePath("results.csv")),
+                 QByteArray("Rank,Team,Score\r\n1,\"Bees, \"\"the\"\"\",9\r\n2,Ants,7\r\n,Cats,\r\n"));
+
+        // Replacing it is asked first; No keeps it. The dialog starts in the folder exported to.
+        Game::instance().setScore(teams[0].Identity, "0");
+        Testing::reset();
+        Testing::queueFile(folder.filePath("results.csv"));
+        Testing::queueAnswer(Dialogs::Answer::No);
+        QVERIFY(!ExportCommands::exportResults(nullptr));
+        QVERIFY(contentOf(folder.filePath("results.csv")).contains("2,Ants,7"));
+        QCOMPARE(QFileInfo(Testing::shown().constFirst().startPath).absolutePath(), folder.path());
+        QCOMPARE(Testing::shown().constLast().title, "Overwrite file?");
+        // A failed write is told, and leaves nothing.
+        const QString missing = folder.filePath("missing/results.csv");
+        Testing::queueFile(missing);
+        QVERIFY(!ExportCommands::exportResults(nullptr));
+        QCOMPARE(Testing::shown().constLast().kind, Testing::Shown::Message);
+        QVERIFY(Testing::shown().constLast().text.contains(missing) && !QFile::exists(missing));
+    }
+
+    // The game's changes as they were made; a new game that changes nothing adds none.
+    void theScoreLogHoldsEveryChange()
+    {
+        const TeamId ants = model().Teams[0].Identity;
+        Game::instance().setScore(ants, "12");
+        Game::instance().undo();
+        Game::instance().newGame(model().Teams);
+        Testing::queueFile(folder.filePath("log.csv"));
+        QVERIFY(ExportCommands::exportScoreLog(nullptr));
+        const QString log =
+            QString(contentOf(folder.filePath("log.csv"))).remove(QRegularExpression("\\S{19},"));
+        QCOMPARE(log, "Time,Team,Old score,New score,Cause\r\nAnts,0,12,typed\r\nAnts,12,0,undo\r\n");
     }
 };
 

@@ -48,7 +48,6 @@ public:
         return errors += QString::fromLocal8Bit(process.readAllStandardError());
     }
 
-    bool isRunning() const { return process.state() == QProcess::Running; }
     QProcess& program() { return process; }
     QString homePath(const QString& name) const { return home.filePath(name); }
 
@@ -66,7 +65,7 @@ public:
         QStringList found;
         waitFor([&] {
             (found = windowsTitled(title)).removeAll(besides);
-            return !found.isEmpty() || !isRunning();
+            return !found.isEmpty() || process.state() != QProcess::Running;
         });
         return found.value(0);
     }

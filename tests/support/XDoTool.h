@@ -11,11 +11,6 @@
 
 namespace XDoTool {
 
-inline bool installed()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
-}
-
 // The standard output of a run, trimmed; nothing when it failed, which is reported unless expected
 // (a search that finds nothing fails).
 inline std::optional<QString> run(const QStringList& arguments, bool reportFailure = true)
@@ -48,6 +43,6 @@ inline bool key(const QStringList& keys)
     do {                                                                                                     \
         if (QGuiApplication::platformName() != QLatin1String("xcb"))                                         \
             QSKIP("needs a real X server (the xcb platform); this one runs on another platform");            \
-        if (!XDoTool::installed())                                                                           \
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())                             \
             QSKIP("needs xdotool to type and click on the X server");                                        \
     } while (false)
