@@ -9,6 +9,7 @@
 #include "options/frmOptions.h"
 #include "platform/Dialogs.h"
 #include "scoreboard/frmScoreboard.h"
+#include "support/TestFiles.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,12 +32,6 @@ QStringList openWindows()
             names << window->objectName();
     names.sort();
     return names;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -149,9 +144,7 @@ private slots:
                 (shown[0].text == ClosingText && shown[0].buttons == Dialogs::Buttons::YesNoCancel));
         QCOMPARE(openWindows(), closes ? QStringList() : QStringList{closing});
         const bool saved = closes && answer == int(Dialogs::Answer::Yes);
-        QFile file(quizFile);
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
-                 saved ? ScoreboardFile::fileBytes(model()) : QByteArray());
+        QCOMPARE(TestFiles::contentOf(quizFile), saved ? ScoreboardFile::fileBytes(model()) : "<unreadable>");
         QCOMPARE(optionsState().FileChanged, answer >= 0 && !saved ? FlagTrue : FlagFalse);
     }
 
@@ -176,14 +169,14 @@ private slots:
         if (bytes == "folder")
             QVERIFY(QDir(dir.path()).mkpath("help.rtf"));
         else if (!bytes.isNull())
-            QVERIFY(writeFile(helpFile, bytes));
+            QVERIFY(TestFiles::write(helpFile, bytes));
         Navigation::showHelp();
         frmHelp* first = frmHelp::instance();
         QVERIFY(QTest::qWaitForWindowExposed(first));
         QTEST(helpText(), "text");
 
         QDir(helpFile).removeRecursively();
-        QVERIFY(writeFile(helpFile, "{\\rtf1 Second edition}"));
+        QVERIFY(TestFiles::write(helpFile, "{\\rtf1 Second edition}"));
         Navigation::showHelp();
         QCOMPARE(frmHelp::instance(), first);
         QTEST(helpText(), "text");

@@ -11,6 +11,9 @@
 #include "support/BoardReading.h"
 #include "support/Controls.h"
 #include "support/RunningProgram.h"
+#include "support/TestFiles.h"
+
+using TestFiles::contentOf;
 #include "support/XkbProbe.h"
 
 #include <QLayout>
@@ -34,12 +37,6 @@ const QByteArray SavedQuiz =
     "1\r\nOwls, Night\x1b\x1b"
     "1\r\nLarks\x1b\x1b"
     "1\r\n";
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "options/ScoreboardFile.h"
 #include "support/BoardReading.h"
 #include "support/RunningProgram.h"
+#include "support/TestFiles.h"
 
 #include <QScreen>
 #include <QtTest>
@@ -45,8 +46,7 @@ private slots:
 
         model().Teams = {Team{"Foxes", {}, FlagTrue}, Team{"Owls", {}, FlagTrue},
                          Team{"Larks", {}, FlagTrue}};
-        QFile file(brimley.homePath("quiz.brm"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ScoreboardFile::fileBytes(model())) > 0);
+        QVERIFY(TestFiles::write(brimley.homePath("quiz.brm"), ScoreboardFile::fileBytes(model())));
         displays = BoardReading::displaysOf(Projector.size());
     }
     void cleanupTestCase()

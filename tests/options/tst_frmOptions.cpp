@@ -5,13 +5,14 @@
 #include "options/frmOptions.h"
 #include "platform/Dialogs.h"
 #include "platform/ImageBox.h"
-#include "platform/NumLock.h"
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/VerticalSpinner.h"
 #include "scoreboard/frmScoreboard.h"
 
 #include "support/Controls.h"
+#include "support/FakeKeyboard.h"
+#include "support/TestFiles.h"
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,17 +24,12 @@ using namespace brimley;
 namespace Testing = brimley::Dialogs::Testing;
 using Dialogs::Answer;
 using ScoreboardFile::fileBytes;
+using TestFiles::contentOf;
 
 namespace {
 
 const QString Ball = QStringLiteral(BRIMLEY_SOURCE_DIR "/resources/Basketball.gif");
 const QByteArray OldContent(3000, '#'); // longer than any file a test saves
-
-QByteArray contentOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 // What the dialogs showed, in order: "Question SaveFile Beep Question".
 QString shownKinds()
@@ -98,12 +94,7 @@ private:
     QString quizFile;   // holds OldContent
     QString otherFile;  // holds otherSettings()
     bool ended = false; // File, Exit ended the program
-    struct : NumLock::Keyboard
-    {
-        std::optional<bool> isOn() override { return on; }
-        void setOn(bool value) override { on = value; }
-        bool on = false;
-    } keyboard;
+    FakeKeyboard keyboard;
 
     bool open(const Settings& settings = Settings{}, Flag fileChanged = FlagFalse)
     {
@@ -132,7 +123,8 @@ private slots:
     }
     void init()
     {
-        ended = keyboard.on = false;
+        ended = false;
+        keyboard = FakeKeyboard{};
         Testing::enable();
         Testing::reset();
         SetDefaults();
@@ -140,9 +132,8 @@ private slots:
         QVERIFY(dir.emplace().isValid());
         quizFile = path("quiz.brm");
         otherFile = path("other.brm");
-        QFile quiz(quizFile), other(otherFile);
-        QVERIFY(quiz.open(QIODevice::WriteOnly) && quiz.write(OldContent) == OldContent.size());
-        QVERIFY(other.open(QIODevice::WriteOnly) && other.write(fileBytes(otherSettings({}))) > 0);
+        QVERIFY(TestFiles::write(quizFile, OldContent) &&
+                TestFiles::write(otherFile, fileBytes(otherSettings({}))));
     }
     void cleanup()
     {
@@ -386,7 +377,7 @@ private slots:
         if (!closes)
             verifyTheWindowShowsTheModel();
         QCOMPARE(frmScoreboard::exists(), command == "GoToSB" && wentOn);
-        QCOMPARE(keyboard.on, frmScoreboard::exists());
+        QCOMPARE(keyboard.on, std::optional(frmScoreboard::exists()));
         if (frmScoreboard::exists()) // with the unsaved team list's one shown team
             QVERIFY(frmScoreboard::instance()->isVisible() && frmScoreboard::instance()->TotalObjs() == 1);
     }
@@ -441,20 +432,19 @@ private slots:
 
     void aFileWithMoreTeamsThanTheListHoldsSaysHowManyWereLeftOut()
     {
-        QFile big(path("big.brm"));
+        const QString big = path("big.brm");
         const QByteArray teams = QByteArray("T\033\0330\r\n").repeated(ScoreboardFile::MaximumTeams);
-        QVERIFY(big.open(QIODevice::WriteOnly) &&
-                big.write("---Team Data---\r\n" + teams + QByteArray("X\033\0331\r\n").repeated(5)) > 0);
-        big.close();
+        QVERIFY(
+            TestFiles::write(big, "---Team Data---\r\n" + teams + QByteArray("X\033\0331\r\n").repeated(5)));
         QVERIFY(open());
-        Testing::queueFile(big.fileName());
+        Testing::queueFile(big);
         the<QAction>("mnuFileOpen")->trigger();
         QCOMPARE(shownKinds(), "OpenFile Message");
         QVERIFY2(Testing::shown().constLast().text.contains("32767 teams were opened, and 5 were left out"),
                  qPrintable(Testing::shown().constLast().text));
         QCOMPARE(model().Teams.size(), ScoreboardFile::MaximumTeams);
         QCOMPARE(model().Teams.constLast().TeamName, "T"); // the first are kept
-        QCOMPARE(model().CurrentFile, big.fileName());
+        QCOMPARE(model().CurrentFile, big);
     }
 };
 

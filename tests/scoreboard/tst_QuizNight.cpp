@@ -10,11 +10,13 @@
 #include "scoreboard/RecoveryKeeper.h"
 #include "scoreboard/ScoreRecovery.h"
 #include "scoreboard/Standings.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 
 using namespace brimley;
 using ScoreRecovery::Recovery;
+using TestFiles::contentOf;
 namespace Testing = brimley::Dialogs::Testing;
 
 Q_DECLARE_METATYPE(brimley::ScoreRecovery::Recovery)
@@ -67,12 +69,6 @@ QByteArray sealed(const QByteArray& json)
 {
     return "Brimley score recovery 1 " + QCryptographicHash::hash(json, QCryptographicHash::Sha256).toHex() +
            '\n' + json;
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
 } // namespace
@@ -171,38 +167,6 @@ private slots:
         QCOMPARE(parsedCsv(CsvExport::csv({row})), QList<QStringList>{row});
     }
 
-    void csvOfRandomNamesReadsBackExactly()
-    {
-        const QStringList pool{",", "\"", "\r", "\n", "\r\n", " ", "a", "Z", "é", "Ω", "🏀", "\"\""};
-        QRandomGenerator random(4180);
-        QList<QStringList> rows(300, QStringList(3));
-        for (QStringList& row : rows) {
-            for (QString& field : row) {
-                for (int k = random.bounded(6); k > 0; --k)
-                    field += pool[random.bounded(int(pool.size()))];
-            }
-        }
-        QCOMPARE(parsedCsv(CsvExport::csv(rows)), rows);
-    }
-
-    // Local time to the second; a cleared display is an empty score. (The results are checked through
-    // their export command.)
-    void theScoreLogHoldsEveryChangeAndItsCause()
-    {
-        const QDateTime at(QDate(2026, 12, 7), QTime(20, 15, 3, 999), Qt::LocalTime);
-        const QList<ScoreLogEntry> log{{at, "Owls", "-1", "5", ScoreCause::Typed},
-                                       {at, "Owls", "5", "-1", ScoreCause::Undo},
-                                       {at, "Owls", "-1", "5", ScoreCause::Redo},
-                                       {at, "Owls", "5", "0", ScoreCause::NewGame},
-                                       {at.addSecs(60), "Owls", "0", "5", ScoreCause::Restored}};
-        QCOMPARE(CsvExport::scoreLogCsv(log), "Time,Team,Old score,New score,Cause\r\n"
-                                              "2026-12-07T20:15:03,Owls,,5,typed\r\n"
-                                              "2026-12-07T20:15:03,Owls,5,,undo\r\n"
-                                              "2026-12-07T20:15:03,Owls,,5,redo\r\n"
-                                              "2026-12-07T20:15:03,Owls,5,0,new game\r\n"
-                                              "2026-12-07T20:16:03,Owls,0,5,restored\r\n");
-    }
-
     void recoverySurvivesARoundTripThroughItsFile_data()
     {
         QTest::addColumn<Recovery>("recovery");
@@ -242,14 +206,11 @@ private slots:
         QTest::newRow("later version") << QByteArray(good).replace("recovery 1 ", "recovery 2 ");
         QTest::newRow("a score changed") << QByteArray(good).replace("\"12\"", "\"13\"");
         QTest::newRow("a list") << sealed("[]");
-        QTest::newRow("file as number") << with("\"/quiz/Friday.brm\"", "7");
         QTest::newRow("bad time") << with("2026-12-07", "2026-13-07");
         QTest::newRow("teams as object") << sealed(R"({"file":"","teams":{},"written":""})");
         QTest::newRow("index as text") << with("\"index\":0", "\"index\":\"0\"");
-        QTest::newRow("index fractional") << with("\"index\":0", "\"index\":0.5");
         QTest::newRow("rows out of order") << with("\"index\":0", "\"index\":2");
         QTest::newRow("row past the list") << with("\"index\":2", "\"index\":32767");
-        QTest::newRow("huge row") << with("\"index\":2", "\"index\":1e300");
         QTest::newRow("score as number") << with("\"score\":\"12\"", "\"score\":12");
         QTest::newRow("score not a display's") << with("\"score\":\"12\"", "\"score\":\"012\"");
         QTest::newRow("name missing") << with("\"name\":", "\"nom\":");
@@ -295,11 +256,8 @@ private slots:
         const QString path = dir.filePath("recovery.scores");
         const QByteArray good = ScoreRecovery::bytes(sample());
         for (const int size : {16 * 1024 * 1024, 16 * 1024 * 1024 + 1}) {
-            QByteArray json = good.mid(good.indexOf('\n') + 1);
-            json.append(size - good.size(), ' '); // blanks, which JSON allows
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sealed(json)) == size);
-            file.close();
+            const QByteArray json = good.mid(good.indexOf('\n') + 1) + QByteArray(size - good.size(), ' ');
+            QVERIFY(TestFiles::write(path, sealed(json))); // blanks, which JSON allows
             QCOMPARE(ScoreRecovery::load(path).has_value(), size == 16 * 1024 * 1024);
         }
         QVERIFY(ScoreRecovery::save(sample(), path));
@@ -400,18 +358,24 @@ private slots:
         QVERIFY(Testing::shown().constLast().text.contains(missing) && !QFile::exists(missing));
     }
 
-    // The game's changes as they were made; a new game that changes nothing adds none.
-    void theScoreLogHoldsEveryChange()
+    // The game's changes as they were made, to the second, with what caused them; a cleared display is an
+    // empty score. A new game adds a change for each team it changes, and none for the others.
+    void theScoreLogHoldsEveryChangeAndItsCause()
     {
         const TeamId ants = model().Teams[0].Identity;
         Game::instance().setScore(ants, "12");
         Game::instance().undo();
+        Game::instance().redo();
+        Game::instance().setScore(ants, "-1");
         Game::instance().newGame(model().Teams);
         Testing::queueFile(folder.filePath("log.csv"));
         QVERIFY(ExportCommands::exportScoreLog(nullptr));
-        const QString log =
-            QString(contentOf(folder.filePath("log.csv"))).remove(QRegularExpression("\\S{19},"));
-        QCOMPARE(log, "Time,Team,Old score,New score,Cause\r\nAnts,0,12,typed\r\nAnts,12,0,undo\r\n");
+        const QString log = contentOf(folder.filePath("log.csv"));
+        static const QRegularExpression time("\\n\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d,");
+        QCOMPARE(QString(log).replace(time, "\n"),
+                 "Time,Team,Old score,New score,Cause\r\nAnts,0,12,typed\r\n"
+                 "Ants,12,0,undo\r\nAnts,0,12,redo\r\nAnts,12,,typed\r\n"
+                 "Ants,,0,new game\r\n");
     }
 };
 

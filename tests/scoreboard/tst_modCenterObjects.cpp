@@ -5,6 +5,7 @@
 #include "scoreboard/PictureCache.h"
 #include "scoreboard/PictureFit.h"
 #include "scoreboard/modCenterObjects.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 
@@ -214,11 +215,9 @@ private slots:
                                  "00000000 c0687804 130b0000 130b0000 00000000 00000000")}};
         PictureCache cache;
         for (const auto& [name, bytes] : files) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-            file.close();
-            QVERIFY2(!cache.ownSize(file.fileName()) && cache.image(file.fileName(), {200, 200}, {}).isNull(),
-                     name);
+            const QString file = folder.filePath(name);
+            QVERIFY(TestFiles::write(file, bytes));
+            QVERIFY2(!cache.ownSize(file) && cache.image(file, {200, 200}, {}).isNull(), name);
         }
         // Only ordinary files are opened: opening a FIFO would block for ever.
         const QString fifo = folder.filePath("pipe.jpg");
