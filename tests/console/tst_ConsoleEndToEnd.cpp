@@ -102,6 +102,13 @@ private slots:
         QVERIFY(brimley.focus(options) && XDoTool::key({"alt+v", "a", number}));
         QTRY_COMPARE_WITH_TIMEOUT(brimley.geometryOf(board), Operator, Patience);
     }
+
+    // The board's screen taken away (its cable pulled), the board goes full screen on one that is left.
+    void aScreenTakenAwayTakesTheBoardToOneLeft()
+    {
+        QCOMPARE(QProcess::execute("xrandr", {"--delmonitor", "OPERATOR"}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(brimley.geometryOf(board), Projector, Patience);
+    }
 };
 
 QTEST_MAIN(tst_ConsoleEndToEnd)

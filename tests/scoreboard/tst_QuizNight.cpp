@@ -252,8 +252,7 @@ private slots:
     // too many to be read again are not written, so that they never replace a good file.
     void recoveryFilesStayWithin16MB()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("recovery.scores");
+        const QString path = folder.filePath("large.scores");
         const QByteArray good = ScoreRecovery::bytes(sample());
         for (const int size : {16 * 1024 * 1024, 16 * 1024 * 1024 + 1}) {
             const QByteArray json = good.mid(good.indexOf('\n') + 1) + QByteArray(size - good.size(), ' ');
