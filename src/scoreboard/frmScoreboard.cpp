@@ -61,13 +61,24 @@ void copyDisplayProperties(const NumberLED& from, NumberLED& to)
     to.setCaption(from.Caption());
 }
 
+// Where a widget inside the window shows: its rectangle, cut to those of the widgets holding it, in the
+// window's coordinates.
+QRect shownRect(const QWidget* widget, const QWidget* window)
+{
+    QRect shown = widget->rect();
+    for (const QWidget* inner = widget; inner != window; inner = inner->parentWidget())
+        shown = shown.translated(inner->pos()) & inner->parentWidget()->rect();
+    return shown;
+}
+
 } // namespace
 
 frmScoreboard::frmScoreboard(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmScoreboard"));
     setWindowTitle(QStringLiteral("Brimley Scoreboard"));
-    setAutoFillBackground(true);
+    // The window paints its own background (see paintEvent), so Qt need not.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(twipsToPixels(InitialClientWidth), twipsToPixels(InitialClientHeight));
 
     // The window, the drawing area and every part of every cell share the background colour: the window
@@ -382,6 +393,19 @@ void frmScoreboard::applyResizeRule()
     const double left = (W - width) / 2;
     picDrawingArea->setGeometry(toPixels(left, top, std::max(0.0, width), std::max(0.0, height)));
     UpdateForm();
+}
+
+// The background, all but where the score displays stand: they paint every pixel of their own, and on a
+// large screen filling the whole window is most of what a repaint costs.
+void frmScoreboard::paintEvent(QPaintEvent* event)
+{
+    QRegion background = event->region();
+    for (qsizetype k = 1; k < cellArray.size(); ++k) // the template, element 0, never shows
+        if (cellArray[k].nledScore->isVisibleTo(this))
+            background -= shownRect(cellArray[k].nledScore, this);
+    QPainter painter(this);
+    for (const QRect& part : background)
+        painter.fillRect(part, palette().window());
 }
 
 void frmScoreboard::resizeEvent(QResizeEvent* event)
