@@ -60,6 +60,21 @@ protected:
     }
 };
 
+// Shows a window in front of the others, ready for the keys.
+void bringToFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// The frame moved to the middle of the screen's free area.
+QRect centredOn(QRect frame, const QScreen* screen)
+{
+    frame.moveCenter(screen->availableGeometry().center());
+    return frame;
+}
+
 template <typename Window> Window* shownWindow()
 {
     return Window::exists() && Window::instance()->isVisible() ? Window::instance() : nullptr;
@@ -90,9 +105,7 @@ void keepOnOperatorScreen(QWidget* window)
     QScreen* screen = frmConsole::instance()->screen();
     if (!screen || window->screen() == screen)
         return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    window->move(centredOn(window->frameGeometry(), screen).topLeft());
 }
 
 // Screens come and go (a projector plugged in or out) while the scoreboard is up.
@@ -126,9 +139,7 @@ void start(const QString& fileToOpen)
                 FileCommands::OpenPath(*frmOptions::instance(), path);
         });
     }
-    splash->show();
-    splash->raise();
-    splash->activateWindow();
+    bringToFront(splash);
 }
 
 void watchLastWindow()
@@ -149,9 +160,7 @@ void showHelp()
     keepOnOperatorScreen(help);
     if (help->isMinimized())
         help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
-    help->show();
-    help->raise();
-    help->activateWindow();
+    bringToFront(help);
 }
 
 void showOptions()
@@ -160,9 +169,7 @@ void showOptions()
         return;
     frmOptions* window = frmOptions::instance();
     keepOnOperatorScreen(window);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringToFront(window);
 }
 
 void showScoreboard()
@@ -179,9 +186,7 @@ void showScoreboard()
         showConsole();
         return;
     }
-    scoreboard->show();
-    scoreboard->raise();
-    scoreboard->activateWindow();
+    bringToFront(scoreboard);
     scoreboard->UpdateForm();
 }
 
@@ -192,16 +197,12 @@ void showConsole()
     const bool opening = !shownWindow<frmConsole>();
     frmConsole* console = frmConsole::instance();
     if (opening) {
-        QScreen* screen = operatorScreen();
-        QRect frame(QPoint(), console->sizeHint().expandedTo({760, 480}));
-        frame.moveCenter(screen->availableGeometry().center());
-        console->setGeometry(frame);
+        console->setGeometry(
+            centredOn(QRect(QPoint(), console->sizeHint().expandedTo({760, 480})), operatorScreen()));
     }
     if (frmScoreboard::exists())
         console->attach(frmScoreboard::instance());
-    console->show();
-    console->raise();
-    console->activateWindow();
+    bringToFront(console);
 }
 
 QWidget* operatorWindow(QWidget* fallback)
