@@ -63,7 +63,7 @@ frmConsole::frmConsole(QWidget* parent) : QMainWindow(parent)
     connect(thumbnailTimer, &QTimer::timeout, this, &frmConsole::refreshThumbnail);
     sinceThumbnail.start();
 
-    connect(&Game::instance(), &Game::scoreChanged, this, &frmConsole::refresh);
+    connect(&Game::instance(), &Game::stepTaken, this, &frmConsole::refresh);
     if (const RecoveryKeeper* keeper = RecoveryKeeper::instance())
         connect(keeper, &RecoveryKeeper::problemChanged, this, &frmConsole::refresh);
     refresh();
@@ -262,9 +262,12 @@ void frmConsole::refresh()
     else
         lblEntry->setText(QStringLiteral("%1: %2").arg(team, entry));
 
+    // Compared whole: changes alike in their text (two teams called "Team" scoring 5) are new all the same.
     const QStringList changes = ConsoleModel::latestChanges(ChangesShown);
-    if (lstChanges->count() != changes.size() ||
-        (lstChanges->count() > 0 && lstChanges->item(0)->text() != changes.constFirst())) {
+    QStringList listed;
+    for (int row = 0; row < lstChanges->count(); ++row)
+        listed << lstChanges->item(row)->text();
+    if (listed != changes) {
         lstChanges->clear();
         lstChanges->addItems(changes);
     }

@@ -21,6 +21,15 @@ Game& Game::instance()
     return game;
 }
 
+template <typename Step> auto Game::asOneStep(Step step)
+{
+    const qsizetype logged = changes.size();
+    const auto result = step();
+    if (changes.size() != logged)
+        emit stepTaken();
+    return result;
+}
+
 bool Game::write(TeamId team, const QString& score, ScoreCause cause)
 {
     // A team deleted since has no score to change; a hidden one has, and shows it when shown again.
@@ -38,32 +47,43 @@ bool Game::write(TeamId team, const QString& score, ScoreCause cause)
 
 void Game::setScore(TeamId team, const QString& score)
 {
-    const QString before = scores.scoreOf(team);
-    if (write(team, score, ScoreCause::Typed))
-        history.record(team, before, score);
+    asOneStep([&] {
+        const QString before = scores.scoreOf(team);
+        const bool written = write(team, score, ScoreCause::Typed);
+        if (written)
+            history.record(team, before, score);
+        return written;
+    });
 }
 
 bool Game::undo()
 {
-    return history.undo(
-        [this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Undo); });
+    return asOneStep([this] {
+        return history.undo(
+            [this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Undo); });
+    });
 }
 
 bool Game::redo()
 {
-    return history.redo(
-        [this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Redo); });
+    return asOneStep([this] {
+        return history.redo(
+            [this](TeamId team, const QString& score) { return write(team, score, ScoreCause::Redo); });
+    });
 }
 
 void Game::setScores(const QList<std::pair<TeamId, QString>>& newScores, ScoreCause cause)
 {
-    ScoreHistory::Step step;
-    for (const auto& [team, score] : newScores) {
-        const QString before = scores.scoreOf(team);
-        if (write(team, score, cause))
-            step.push_back({team, before, score});
-    }
-    history.recordStep(std::move(step));
+    asOneStep([&] {
+        ScoreHistory::Step step;
+        for (const auto& [team, score] : newScores) {
+            const QString before = scores.scoreOf(team);
+            if (write(team, score, cause))
+                step.push_back({team, before, score});
+        }
+        history.recordStep(std::move(step));
+        return true;
+    });
 }
 
 void Game::newGame(const QVector<Team>& teams)

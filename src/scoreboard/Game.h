@@ -3,7 +3,7 @@
 // The game being played: every team's score for the whole run, what can be undone and redone, and the
 // log of every change. It outlives the scoreboard window, so closing the scoreboard by mistake loses no
 // score, and every window that shows scores (the scoreboard, the operator's console) follows it
-// through scoreChanged.
+// through scoreChanged, or through stepTaken where a step's end is enough.
 
 #include "app/Settings.h"
 #include "input/ScoreHistory.h"
@@ -46,10 +46,14 @@ public:
 
 signals:
     void scoreChanged(TeamId team, const QString& before, const QString& after, ScoreCause cause);
+    // After a step that changed any score: one typed score, an undo or a redo, a whole new game.
+    void stepTaken();
 
 private:
     bool write(TeamId team, const QString& score, ScoreCause cause);
     void setScores(const QList<std::pair<TeamId, QString>>& scores, ScoreCause cause);
+    // Runs one step, and says so when it changed a score (the log grows with every change).
+    template <typename Step> auto asOneStep(Step step);
 
     ScoreBook scores;
     ScoreHistory history;

@@ -20,7 +20,7 @@ QPointer<RecoveryKeeper>& keeper()
 
 RecoveryKeeper::RecoveryKeeper(const QString& path, QObject* parent) : QObject(parent), filePath(path)
 {
-    connect(&Game::instance(), &Game::scoreChanged, this, &RecoveryKeeper::write);
+    connect(&Game::instance(), &Game::stepTaken, this, &RecoveryKeeper::write);
 }
 
 void RecoveryKeeper::start(const QString& path)

@@ -105,7 +105,8 @@ public:
     void setOperatedFromConsole(bool fromConsole);
 
 signals:
-    // What the audience sees may have changed: a rebuild, a score, blackout or full screen.
+    // What the audience sees may have changed: a rebuild, blackout, full screen or the standings. (Scores
+    // are told by the game itself.)
     void shownChanged();
 
 protected:

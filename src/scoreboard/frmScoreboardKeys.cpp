@@ -266,7 +266,6 @@ void frmScoreboard::showScore(TeamId team, const QString& caption)
         if (cellArray[k].team == team)
             cellArray[k].nledScore->setCaption(caption);
     }
-    emit shownChanged();
 }
 
 bool frmScoreboard::UndoScoreChange()
