@@ -37,6 +37,9 @@ struct Team
     TeamId Identity = newTeamId(); // copies of a team are the same team
 };
 
+// The team list holds at most this many teams: they are counted in 16 bits wherever the list is walked.
+constexpr int MaximumTeams = 32767;
+
 // Teams compare by what the file holds; their identities are left out.
 bool operator==(const Team& a, const Team& b);
 inline bool operator!=(const Team& a, const Team& b)

@@ -159,7 +159,7 @@ bool OpenPath(FileCommandsWindow& window, const QString& path)
         Dialogs::tell(window.dialogParent(), QStringLiteral("Open"),
                       QStringLiteral("The file holds more teams than the team list can: only the first %1 "
                                      "teams were opened, and %2 were left out.")
-                              .arg(ScoreboardFile::MaximumTeams)
+                              .arg(MaximumTeams)
                               .arg(opened.teamsLeftOut) +
                           LineBreak + QStringLiteral("Saving over the file would leave them out of it."));
     }

@@ -20,8 +20,6 @@ const QString LineEnd = QStringLiteral("\r\n");
 // file, and reading it whole could exhaust memory.
 constexpr qint64 MaximumFileSize = 64 * 1024 * 1024;
 
-// ---- Writing --------------------------------------------------------------------------------------
-
 // ---- The settings lines ------------------------------------------------------------------------------
 
 // How a settings line's value is written and read.
@@ -268,6 +266,52 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF)
+// containing at least one multi-byte sequence: such a file is read as UTF-8, any other as Windows-1252.
+bool looksLikeUtf8(const QByteArray& bytes)
+{
+    bool multiByte = false;
+    const auto n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int continuation = 0;
+        char32_t code = 0;
+        char32_t smallest = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            continuation = 1;
+            code = lead & 0x1F;
+            smallest = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            continuation = 2;
+            code = lead & 0x0F;
+            smallest = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            continuation = 3;
+            code = lead & 0x07;
+            smallest = 0x10000;
+        } else {
+            return false; // a stray continuation byte, an overlong two-byte lead, or beyond U+10FFFF
+        }
+        if (i + continuation >= n)
+            return false; // cut short by the end of the file
+        for (int k = 1; k <= continuation; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        multiByte = true;
+        i += continuation + 1;
+    }
+    return multiByte;
+}
+
 QString decodeFile(const QByteArray& bytes)
 {
     if (!looksLikeUtf8(bytes))
@@ -298,8 +342,7 @@ QByteArray fileBytes(const Settings& settings)
 
 Result writeFile(const Settings& settings, const QString& path)
 {
-    const SafeFile::Result written = SafeFile::write(path, fileBytes(settings));
-    return {written.ok, written.reason};
+    return SafeFile::write(path, fileBytes(settings));
 }
 
 Result SaveFile(const Settings& settings, OptionsWindowState& options)
@@ -350,78 +393,21 @@ int readBytes(const QByteArray& bytes, Settings& settings)
     return leftOut;
 }
 
-ReadResult readFile(const QString& path)
-{
-    ReadResult result;
-    const SafeFile::ReadResult read = SafeFile::read(path, MaximumFileSize);
-    if (!read) {
-        result.reason = read.reason;
-        return result;
-    }
-    result.settings.CurrentFile = path;
-    result.teamsLeftOut = readBytes(read.bytes, result.settings);
-    result.ok = true;
-    return result;
-}
-
 OpenResult OpenFile(const QString& path, Settings& settings, OptionsWindowState& options)
 {
-    ReadResult read = readFile(path);
+    const SafeFile::ReadResult read = SafeFile::read(path, MaximumFileSize);
     OpenResult result;
     result.ok = read.ok;
     result.reason = read.reason;
-    result.teamsLeftOut = read.teamsLeftOut;
-    if (read) {
-        settings = std::move(read.settings);
-        options.FileChanged = FlagFalse;
-    }
+    if (!read)
+        return result;
+    // Read into a fresh model, which replaces the current one only now that the read succeeded.
+    Settings opened;
+    opened.CurrentFile = path;
+    result.teamsLeftOut = readBytes(read.bytes, opened);
+    settings = std::move(opened);
+    options.FileChanged = FlagFalse;
     return result;
-}
-
-// ---- Text encoding ----------------------------------------------------------------------------------
-
-bool looksLikeUtf8(const QByteArray& bytes)
-{
-    bool multiByte = false;
-    const auto n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int continuation = 0;
-        char32_t code = 0;
-        char32_t smallest = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            continuation = 1;
-            code = lead & 0x1F;
-            smallest = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            continuation = 2;
-            code = lead & 0x0F;
-            smallest = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            continuation = 3;
-            code = lead & 0x07;
-            smallest = 0x10000;
-        } else {
-            return false; // a stray continuation byte, an overlong two-byte lead, or beyond U+10FFFF
-        }
-        if (i + continuation >= n)
-            return false; // cut short by the end of the file
-        for (int k = 1; k <= continuation; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        multiByte = true;
-        i += continuation + 1;
-    }
-    return multiByte;
 }
 
 } // namespace brimley::ScoreboardFile

@@ -12,6 +12,7 @@
 // model, which becomes the current one only when the read succeeded.
 
 #include "app/Settings.h"
+#include "platform/SafeFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,13 +24,7 @@ inline constexpr char TeamDataSeparator[] = "---Team Data---";
 
 // How a save or an open ended. On failure `reason` says why, in the system's words ("Permission
 // denied", "No such file or directory"), for a message that names the file and the reason.
-struct Result
-{
-    bool ok = false;
-    QString reason;
-
-    explicit operator bool() const { return ok; }
-};
+using Result = SafeFile::Result;
 
 // ---- Writing --------------------------------------------------------------------------------------
 
@@ -52,30 +47,17 @@ inline Result SaveFile()
 
 // ---- Reading --------------------------------------------------------------------------------------
 
-// The team list holds at most this many teams (they are counted in 16 bits everywhere).
-constexpr int MaximumTeams = 32767;
-
 // Applies the content of a file to a model that holds the defaults (SetDefaults has run): every key the
 // file lacks keeps its default, and the team list stays the single default team unless the file holds
 // at least one valid team line. Hand-edited content never fails: lines that cannot be used are skipped.
 // Returns how many valid team lines were left out because the list was full.
 int readBytes(const QByteArray& bytes, Settings& settings);
 
-// What reading a file gave: on success, a complete model (the defaults overlaid with the file, and
-// CurrentFile naming the file), and how many of the file's teams did not fit into the team list.
-struct ReadResult : Result
-{
-    Settings settings;
-    int teamsLeftOut = 0;
-};
-
-// Reads the file at `path` into a fresh model; nothing else is touched. Fails when the path is not an
-// ordinary file (a folder, a device, a pipe that would keep the program waiting), when the file cannot
-// be opened or read, or when it is far too large to be a scoreboard file.
-ReadResult readFile(const QString& path);
-
-// The read of the Open command: reads `path` and, only when that succeeded, makes the result the
-// current model (CurrentFile included) and clears FileChanged. On failure nothing changes.
+// The read of the Open command: reads the file at `path` into a fresh model (the defaults overlaid with
+// the file, CurrentFile naming it) and, only when that succeeded, makes it the current model and clears
+// FileChanged. On failure nothing changes. It fails when the path is not an ordinary file (a folder, a
+// device, a pipe that would keep the program waiting), when the file cannot be opened or read, or when
+// it is far too large to be a scoreboard file. `teamsLeftOut` counts the file's teams that did not fit.
 struct OpenResult : Result
 {
     int teamsLeftOut = 0;
@@ -85,11 +67,5 @@ inline OpenResult OpenFile(const QString& path)
 {
     return OpenFile(path, model(), optionsState());
 }
-
-// ---- Text encoding ----------------------------------------------------------------------------------
-
-// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF)
-// containing at least one multi-byte sequence: such a file is read as UTF-8, any other as Windows-1252.
-bool looksLikeUtf8(const QByteArray& bytes);
 
 } // namespace brimley::ScoreboardFile

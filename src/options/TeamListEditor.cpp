@@ -9,7 +9,7 @@ Team newTeam()
 
 bool addTeam(QVector<Team>& teams)
 {
-    if (teams.size() >= MaxTeams)
+    if (teams.size() >= MaximumTeams)
         return false;
     teams.append(newTeam());
     return true;

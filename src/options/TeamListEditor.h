@@ -9,9 +9,6 @@
 
 namespace brimley::TeamListEditor {
 
-// Team indices are 16-bit wherever the list is walked.
-constexpr int MaxTeams = 32767;
-
 // A new team: named "Team" (no number), no picture, shown.
 Team newTeam();
 

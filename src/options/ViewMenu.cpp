@@ -16,7 +16,8 @@ namespace {
 // The screens are listed afresh each time the menu opens: a projector may have been plugged in.
 void fillAudienceScreens(QMenu* menu)
 {
-    menu->clear();
+    menu->clear(); // deletes the menu's actions, but not the group that made them exclusive
+    qDeleteAll(menu->findChildren<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly));
     auto* group = new QActionGroup(menu);
     const auto choose = [menu, group](const QString& caption, const QString& screenName) {
         QAction* action = menu->addAction(caption);

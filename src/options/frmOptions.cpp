@@ -495,8 +495,7 @@ void frmOptions::showOpenFile(const QString& currentFile)
 
 void frmOptions::showModel()
 {
-    VarsToOptions();
-    UpdatePreview();
+    Form_Load();
 }
 
 // ---- File commands, scoreboard and closing ----

@@ -8,8 +8,6 @@
 
 #include <QLocale>
 
-#include <algorithm>
-
 namespace brimley::GameCommands {
 
 bool newGame(QWidget* parent)
@@ -31,13 +29,8 @@ void offerRecovery(QWidget* parent)
         return;
     const auto recovery = ScoreRecovery::load(keeper->path());
     const Settings& settings = model();
-    if (!recovery || !ScoreRecovery::matches(*recovery, settings.CurrentFile, settings.Teams))
-        return;
-    // A game that never got past the start has nothing to give back.
-    const auto& teams = recovery->teams;
-    if (std::all_of(teams.cbegin(), teams.cend(), [](const ScoreRecovery::TeamScore& team) {
-            return team.score == ScoreBook::startingScore();
-        }))
+    if (!recovery || !ScoreRecovery::matches(*recovery, settings.CurrentFile, settings.Teams) ||
+        !ScoreRecovery::hasScores(*recovery))
         return;
     const QString when = QLocale().toString(recovery->written.toLocalTime(), QLocale::ShortFormat);
     const auto answer = Dialogs::ask(
@@ -48,10 +41,7 @@ void offerRecovery(QWidget* parent)
         ScoreRecovery::discard(keeper->path());
         return;
     }
-    QList<std::pair<TeamId, QString>> scores;
-    for (const ScoreRecovery::TeamScore& team : teams)
-        scores.append({settings.Teams[team.index].Identity, team.score});
-    Game::instance().restore(scores);
+    Game::instance().restore(ScoreRecovery::scoresOf(*recovery, settings.Teams));
 }
 
 } // namespace brimley::GameCommands

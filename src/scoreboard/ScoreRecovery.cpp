@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brimley::ScoreRecovery {
@@ -32,8 +33,6 @@ QByteArray header(const QByteArray& json)
 // A full team list of 32767 teams with names and picture paths of a few hundred characters stays below
 // this; a file any larger is not a recovery, and reading it whole could exhaust memory.
 constexpr qint64 MaximumFileSize = 16 * 1024 * 1024;
-// Team rows are counted in 16 bits.
-constexpr int MaximumTeams = 32767;
 
 std::optional<int> wholeNumber(const QJsonValue& value, int minimum, int maximum)
 {
@@ -94,27 +93,28 @@ Recovery capture(const QString& currentFile, const QVector<Team>& teams, const S
 
 bool matches(const Recovery& recovery, const QString& currentFile, const QVector<Team>& teams)
 {
-    if (recovery.currentFile != currentFile)
-        return false;
-    auto recovered = recovery.teams.cbegin();
-    for (int i = 0; i < teams.size(); ++i) {
-        const Team& team = teams[i];
-        if (team.TeamShown != FlagTrue)
-            continue;
-        if (recovered == recovery.teams.cend() || recovered->index != i || recovered->name != team.TeamName ||
-            recovered->picture != team.TeamPicture)
-            return false;
-        ++recovered;
-    }
-    return recovered == recovery.teams.cend();
+    const QVector<TeamScore> shown = capture(currentFile, teams, ScoreBook(), {}).teams;
+    return recovery.currentFile == currentFile &&
+           std::equal(recovery.teams.cbegin(), recovery.teams.cend(), shown.cbegin(), shown.cend(),
+                      [](const TeamScore& a, const TeamScore& b) {
+                          return a.index == b.index && a.name == b.name && a.picture == b.picture;
+                      });
 }
 
-void restore(const Recovery& recovery, const QVector<Team>& teams, ScoreBook& scores)
+bool hasScores(const Recovery& recovery)
 {
+    return std::any_of(recovery.teams.cbegin(), recovery.teams.cend(),
+                       [](const TeamScore& team) { return team.score != ScoreBook::startingScore(); });
+}
+
+QList<std::pair<TeamId, QString>> scoresOf(const Recovery& recovery, const QVector<Team>& teams)
+{
+    QList<std::pair<TeamId, QString>> scores;
     for (const TeamScore& team : recovery.teams) {
         if (team.index >= 0 && team.index < teams.size())
-            scores.setScore(teams[team.index].Identity, team.score);
+            scores.append({teams[team.index].Identity, team.score});
     }
+    return scores;
 }
 
 QByteArray bytes(const Recovery& recovery)

@@ -45,8 +45,10 @@ Recovery capture(const QString& currentFile, const QVector<Team>& teams, const S
 // rows with the same names and pictures.
 bool matches(const Recovery& recovery, const QString& currentFile, const QVector<Team>& teams);
 
-// Gives each team of the recovery its score back, found by its row; call it only when matches() holds.
-void restore(const Recovery& recovery, const QVector<Team>& teams, ScoreBook& scores);
+// Whether any team got past the starting score: a game that never did has nothing to give back.
+bool hasScores(const Recovery& recovery);
+// Each team of the recovery with its score, found by its row; call it only when matches() holds.
+QList<std::pair<TeamId, QString>> scoresOf(const Recovery& recovery, const QVector<Team>& teams);
 
 // The file's content, and back. Reading gives nothing for anything but what bytes() writes: damaged,
 // cut short, of another version, or merely similar.
@@ -60,7 +62,8 @@ QString defaultPath();
 SafeFile::Result save(const Recovery& recovery, const QString& path);
 // Nothing when the file is missing, unreadable, not an ordinary file, too large or damaged.
 std::optional<Recovery> load(const QString& path);
-// Removes the file, once its scores are restored or declined, or a run ended normally.
+// Removes the file: the operator declined its scores. (Restored, they are written again at the next
+// change; a run that ends normally keeps the file, and offers it again only for the same set-up.)
 void discard(const QString& path);
 
 } // namespace brimley::ScoreRecovery

@@ -433,7 +433,7 @@ private slots:
     void aFileWithMoreTeamsThanTheListHoldsSaysHowManyWereLeftOut()
     {
         const QString big = path("big.brm");
-        const QByteArray teams = QByteArray("T\033\0330\r\n").repeated(ScoreboardFile::MaximumTeams);
+        const QByteArray teams = QByteArray("T\033\0330\r\n").repeated(MaximumTeams);
         QVERIFY(
             TestFiles::write(big, "---Team Data---\r\n" + teams + QByteArray("X\033\0331\r\n").repeated(5)));
         QVERIFY(open());
@@ -442,7 +442,7 @@ private slots:
         QCOMPARE(shownKinds(), "OpenFile Message");
         QVERIFY2(Testing::shown().constLast().text.contains("32767 teams were opened, and 5 were left out"),
                  qPrintable(Testing::shown().constLast().text));
-        QCOMPARE(model().Teams.size(), ScoreboardFile::MaximumTeams);
+        QCOMPARE(model().Teams.size(), MaximumTeams);
         QCOMPARE(model().Teams.constLast().TeamName, "T"); // the first are kept
         QCOMPARE(model().CurrentFile, big);
     }
