@@ -222,7 +222,9 @@ void frmConsole::keyTyped(const QKeyEvent& event)
         else if (key == KeyMapping::VK_F2)
             Navigation::showOptions();
     }
-    refresh();
+    // Of the releases, only NumLock's changes what the console shows.
+    if (event.type() == QEvent::KeyPress || event.key() == Qt::Key_NumLock)
+        refresh();
 }
 
 void frmConsole::refresh()
