@@ -139,7 +139,6 @@ void RtfInterpreter::controlWord(const RtfToken& token)
     const int parameter = token.parameter;
     Group& group = state();
     CharState& chars = group.chars;
-    ParagraphState& paragraph = group.paragraph;
     const bool on = !hasParameter || parameter != 0;
     const bool inText = group.destination == Destination::Text;
     FontEntry* font = group.destination == Destination::FontTable ? fonts.entryBeingRead() : nullptr;
@@ -229,51 +228,16 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         chars.highlight = std::max(parameter, 0);
         break;
     case Word::Pard:
-        paragraph = ParagraphState();
-        paragraphChanged();
-        break;
     case Word::Alignment:
-        paragraph.alignment = static_cast<Qt::Alignment>(info.value);
-        paragraphChanged();
-        break;
-    case Word::Indent:
-        paragraph.*info.length = std::clamp(parameter, -MaximumLength, MaximumLength);
-        paragraphChanged();
-        break;
-    case Word::Spacing:
-        paragraph.*info.length = std::clamp(parameter, 0, MaximumLength);
-        paragraphChanged();
-        break;
-    case Word::LineSpacing:
-        paragraph.lineSpacing = std::clamp(parameter, -MaximumLength, MaximumLength);
-        paragraphChanged();
-        break;
+    case Word::SignedLength:
+    case Word::Length:
     case Word::LineMultiple:
-        paragraph.lineMultiple = on;
-        paragraphChanged();
-        break;
     case Word::OutlineLevel:
-        paragraph.outlineLevel = std::clamp(parameter, -1, 8);
-        paragraphChanged();
-        break;
     case Word::TabKind:
-        paragraph.nextTabType = static_cast<QTextOption::TabType>(info.value);
-        paragraphChanged();
-        break;
     case Word::TabPosition:
-        if (paragraph.tabCount < MaximumTabStops)
-            paragraph.tabs[paragraph.tabCount++] = {std::clamp(parameter, 0, MaximumLength),
-                                                    paragraph.nextTabType};
-        paragraph.nextTabType = QTextOption::LeftTab;
-        paragraphChanged();
-        break;
     case Word::InTable:
-        paragraph.inTable = true;
-        paragraphChanged();
-        break;
     case Word::NestingLevel:
-        paragraph.nesting = static_cast<std::uint8_t>(std::clamp(parameter, 0, MaximumTableDepth));
-        paragraphChanged();
+        paragraphWord(info, on, parameter);
         break;
     case Word::RowDefaults:
     case Word::RowLeft:
@@ -297,12 +261,6 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         if (inText || group.destination == Destination::NestedRowDefinition)
             endRow(info.value != 0);
         break;
-    case Word::Line:
-        character(QChar::LineSeparator);
-        break;
-    case Word::Tab:
-        character('\t');
-        break;
     case Word::Character:
         character(static_cast<char16_t>(info.value));
         break;
@@ -316,6 +274,50 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         group.unicodeSkip = std::clamp(parameter, 0, 255);
         break;
     }
+}
+
+// The words that set a property of the paragraph.
+void RtfInterpreter::paragraphWord(const WordInfo& info, bool on, int parameter)
+{
+    ParagraphState& paragraph = state().paragraph;
+    switch (info.word) {
+    case Word::Pard:
+        paragraph = ParagraphState();
+        break;
+    case Word::Alignment:
+        paragraph.alignment = static_cast<Qt::Alignment>(info.value);
+        break;
+    case Word::SignedLength:
+        paragraph.*info.length = std::clamp(parameter, -MaximumLength, MaximumLength);
+        break;
+    case Word::Length:
+        paragraph.*info.length = std::clamp(parameter, 0, MaximumLength);
+        break;
+    case Word::LineMultiple:
+        paragraph.lineMultiple = on;
+        break;
+    case Word::OutlineLevel:
+        paragraph.outlineLevel = std::clamp(parameter, -1, 8);
+        break;
+    case Word::TabKind:
+        paragraph.nextTabType = static_cast<QTextOption::TabType>(info.value);
+        break;
+    case Word::TabPosition:
+        if (paragraph.tabCount < MaximumTabStops)
+            paragraph.tabs[paragraph.tabCount++] = {std::clamp(parameter, 0, MaximumLength),
+                                                    paragraph.nextTabType};
+        paragraph.nextTabType = QTextOption::LeftTab;
+        break;
+    case Word::InTable:
+        paragraph.inTable = true;
+        break;
+    case Word::NestingLevel:
+        paragraph.nesting = static_cast<std::uint8_t>(std::clamp(parameter, 0, MaximumTableDepth));
+        break;
+    default:
+        return;
+    }
+    paragraphChanged();
 }
 
 // The words that define a table row. A nested table's rows are defined at their end, in a

@@ -65,6 +65,7 @@ private:
     void closeGroup();
     void skipGroup();
     void controlWord(const RtfToken& token);
+    void paragraphWord(const WordInfo& info, bool on, int parameter);
     void tableWord(const WordInfo& info, bool hasParameter, int parameter);
     void controlSymbol(unsigned char symbol);
     void text(std::string_view bytes);
