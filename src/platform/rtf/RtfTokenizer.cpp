@@ -135,7 +135,6 @@ bool RtfTokenizer::controlSequence(RtfToken& token)
     if (word == "bin") {
         const auto length = std::clamp<std::int64_t>(token.hasParameter ? token.parameter : 0, 0, end - p);
         token.kind = RtfToken::Kind::Binary;
-        token.text = view(p, p + length);
         p += length;
         return true;
     }
