@@ -26,6 +26,13 @@ bool sameTablePlace(const ParagraphState& a, const ParagraphState& b)
     return a.tableLevel() == b.tableLevel() && a.sameFormat(b);
 }
 
+// The depth of the table that a row definition, a cell or a row belongs to: a nested table's is the
+// paragraph's own depth, and at least the second; every other's is the outermost table.
+int tableDepth(bool nested, const ParagraphState& paragraph)
+{
+    return nested ? std::max(paragraph.tableLevel(), 2) : 1;
+}
+
 } // namespace
 
 RtfInterpreter::RtfInterpreter(RtfTokenizer& source, RtfDocumentBuilder& target, RtfFontTable& fontTable,
@@ -251,15 +258,15 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         break;
     case Word::Par:
         if (inText)
-            endParagraph();
+            endMark(Mark::Paragraph, false);
         break;
     case Word::Cell:
         if (inText)
-            endCell(info.value != 0);
+            endMark(Mark::Cell, info.value != 0);
         break;
     case Word::Row:
         if (inText || group.destination == Destination::NestedRowDefinition)
-            endRow(info.value != 0);
+            endMark(Mark::Row, info.value != 0);
         break;
     case Word::Character:
         character(static_cast<char16_t>(info.value));
@@ -327,9 +334,8 @@ void RtfInterpreter::tableWord(const WordInfo& info, bool hasParameter, int para
     const Group& group = state();
     if (group.destination != Destination::Text && group.destination != Destination::NestedRowDefinition)
         return;
-    RowDefinition& row = rows.at(group.destination == Destination::NestedRowDefinition
-                                     ? std::max(group.paragraph.tableLevel(), 2)
-                                     : 1);
+    RowDefinition& row =
+        rows.at(tableDepth(group.destination == Destination::NestedRowDefinition, group.paragraph));
     switch (info.word) {
     case Word::RowDefaults:
         row = RowDefinition();
@@ -382,7 +388,7 @@ void RtfInterpreter::controlSymbol(unsigned char symbol)
     case '\n':
         // A backslash at the end of a line is a paragraph mark, as some word processors write it.
         if (state().destination == Destination::Text)
-            endParagraph();
+            endMark(Mark::Paragraph, false);
         break;
     default:
         break;
@@ -486,27 +492,24 @@ const ParagraphState& RtfInterpreter::paragraphAtMark() const
     return paragraphKept ? keptParagraph : stack.back().paragraph;
 }
 
-void RtfInterpreter::endParagraph()
-{
-    flushRun();
-    builder.endParagraph(paragraphAtMark(), state().chars);
-    paragraphTouched = paragraphKept = false;
-}
-
-// \cell ends a cell of the outermost table, \nestcell one of a table inside a cell.
-void RtfInterpreter::endCell(bool nested)
+// A paragraph ends with \par, or with the end of its cell (\cell, \nestcell) or row (\row, \nestrow). A
+// cell belongs to the table of its last paragraph, a row to the table of the group its mark stands in.
+void RtfInterpreter::endMark(Mark mark, bool nested)
 {
     flushRun();
     const ParagraphState& paragraph = paragraphAtMark();
-    builder.endCell(nested ? std::max(paragraph.tableLevel(), 2) : 1, paragraph, state().chars);
-    paragraphTouched = paragraphKept = false;
-}
-
-void RtfInterpreter::endRow(bool nested)
-{
-    flushRun();
-    const ParagraphState& paragraph = paragraphAtMark();
-    builder.endRow(nested ? std::max(state().paragraph.tableLevel(), 2) : 1, paragraph, state().chars);
+    const CharState& chars = state().chars;
+    switch (mark) {
+    case Mark::Paragraph:
+        builder.endParagraph(paragraph, chars);
+        break;
+    case Mark::Cell:
+        builder.endCell(tableDepth(nested, paragraph), paragraph, chars);
+        break;
+    case Mark::Row:
+        builder.endRow(tableDepth(nested, state().paragraph), paragraph, chars);
+        break;
+    }
     paragraphTouched = paragraphKept = false;
 }
 

@@ -76,9 +76,8 @@ private:
 
     void paragraphChanged();
     const ParagraphState& paragraphAtMark() const;
-    void endParagraph();
-    void endCell(bool nested);
-    void endRow(bool nested);
+    enum class Mark : std::uint8_t { Paragraph, Cell, Row };
+    void endMark(Mark mark, bool nested);
     void endDocument();
 
     void beginRun();
