@@ -161,9 +161,6 @@ int RtfCodePage::forCharset(int charset)
     }
 }
 
-RtfTextDecoder::RtfTextDecoder() = default;
-RtfTextDecoder::~RtfTextDecoder() = default;
-
 char16_t RtfTextDecoder::symbolCharacter(int codePage, unsigned char byte)
 {
     if (codePage == RtfCodePage::Wingdings)

@@ -32,11 +32,6 @@ int forCharset(int charset);
 class RtfTextDecoder
 {
 public:
-    RtfTextDecoder();
-    ~RtfTextDecoder();
-    RtfTextDecoder(const RtfTextDecoder&) = delete;
-    RtfTextDecoder& operator=(const RtfTextDecoder&) = delete;
-
     // Appends the bytes, decoded, to the text.
     void decode(int codePage, const QByteArray& bytes, QString& text);
 
