@@ -8,8 +8,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 
 #include <array>
+#include <optional>
 #include <unordered_map>
 
 namespace brimley::rtf {
@@ -42,11 +44,12 @@ private:
     using Table = std::array<char16_t, 256>;
     struct CodePage
     {
-        bool multiByte = false;
         Table table{};
-        QByteArray name; // for multi-byte code pages, decoded as a whole
+        // For a multi-byte code page, decoded as a whole. Qt's decoders that use ICU keep the address of
+        // their state, so this one is made where it stays and never moved.
+        std::optional<QStringDecoder> multiByte;
     };
-    const CodePage& codePage(int number);
+    CodePage& codePage(int number);
 
     std::unordered_map<int, CodePage> codePages;
 };
