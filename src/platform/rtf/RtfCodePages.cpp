@@ -182,7 +182,7 @@ RtfTextDecoder::CodePage& RtfTextDecoder::codePage(int number)
     for (int byte = 0; byte < 256; ++byte)
         page.table[static_cast<std::size_t>(byte)] = Windows1252::character(static_cast<unsigned char>(byte));
 
-    if (number == RtfCodePage::Symbol || number == RtfCodePage::Wingdings) {
+    if (RtfCodePage::isSymbolFont(number)) {
         for (int byte = 0; byte < 256; ++byte)
             page.table[static_cast<std::size_t>(byte)] =
                 symbolCharacter(number, static_cast<unsigned char>(byte));

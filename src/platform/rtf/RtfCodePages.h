@@ -23,6 +23,10 @@ constexpr int Windows1252 = 1252;
 // mapped to the Unicode characters that look the same (Symbol's 0xB7 is a bullet).
 constexpr int Symbol = -2;
 constexpr int Wingdings = -3;
+constexpr bool isSymbolFont(int codePage)
+{
+    return codePage == Symbol || codePage == Wingdings;
+}
 
 // The code page that a font's \fcharset implies, or 0 when the character set leaves it to the document
 // (\fcharset1, the default set) or is unknown.

@@ -474,8 +474,7 @@ void RtfInterpreter::unicodeCharacter(int parameter)
     auto value = static_cast<char16_t>(code);
     // Symbol fonts place their pictures in the private use area, at 0xF000 plus the byte.
     const int codePage = fonts.codePageOf(state().chars.font);
-    if (value >= 0xF020 && value <= 0xF0FF &&
-        (codePage == RtfCodePage::Symbol || codePage == RtfCodePage::Wingdings))
+    if (value >= 0xF020 && value <= 0xF0FF && RtfCodePage::isSymbolFont(codePage))
         value = RtfTextDecoder::symbolCharacter(codePage, static_cast<unsigned char>(value & 0xFF));
     character(value);
 }
