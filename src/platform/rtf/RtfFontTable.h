@@ -30,7 +30,6 @@ class RtfFontTable
 {
 public:
     // The code page of text in fonts that do not name their own (\ansi, \ansicpg...).
-    int documentCodePage() const { return documentPage; }
     void setDocumentCodePage(int codePage) { documentPage = codePage; }
     int defaultFont() const { return defaultIndex; }
     void setDefaultFont(int index) { defaultIndex = index; }
