@@ -148,7 +148,6 @@ void RtfInterpreter::controlWord(const RtfToken& token)
     CharState& chars = group.chars;
     const bool on = !hasParameter || parameter != 0;
     const bool inText = group.destination == Destination::Text;
-    FontEntry* font = group.destination == Destination::FontTable ? fonts.entryBeingRead() : nullptr;
 
     switch (info.word) {
     case Word::Unknown:
@@ -190,15 +189,15 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         }
         break;
     case Word::Charset:
-        if (font)
+        if (FontEntry* font = fontBeingRead())
             font->charset = parameter;
         break;
     case Word::FontCodePage:
-        if (font)
+        if (FontEntry* font = fontBeingRead())
             font->codePage = parameter;
         break;
     case Word::FontFamily:
-        if (font)
+        if (FontEntry* font = fontBeingRead())
             font->hint = static_cast<QFont::StyleHint>(info.value);
         break;
     case Word::ColourComponent:
@@ -354,6 +353,13 @@ void RtfInterpreter::tableWord(const WordInfo& info, bool hasParameter, int para
     default:
         break;
     }
+}
+
+// The entry of the font table that a font's property is set in; null outside the table, and between its
+// entries.
+FontEntry* RtfInterpreter::fontBeingRead()
+{
+    return state().destination == Destination::FontTable ? fonts.entryBeingRead() : nullptr;
 }
 
 void RtfInterpreter::controlSymbol(unsigned char symbol)

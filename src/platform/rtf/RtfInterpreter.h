@@ -22,6 +22,7 @@ class RtfColourTable;
 class RtfDocumentBuilder;
 class RtfFontTable;
 class RtfTokenizer;
+struct FontEntry;
 struct RtfToken;
 struct WordInfo;
 
@@ -67,6 +68,7 @@ private:
     void controlWord(const RtfToken& token);
     void paragraphWord(const WordInfo& info, bool on, int parameter);
     void tableWord(const WordInfo& info, bool hasParameter, int parameter);
+    FontEntry* fontBeingRead();
     void controlSymbol(unsigned char symbol);
     void text(std::string_view bytes);
     void byte(unsigned char value);
