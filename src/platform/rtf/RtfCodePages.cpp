@@ -161,9 +161,6 @@ int RtfCodePage::forCharset(int charset)
     }
 }
 
-RtfTextDecoder::RtfTextDecoder() = default;
-RtfTextDecoder::~RtfTextDecoder() = default;
-
 char16_t RtfTextDecoder::symbolCharacter(int codePage, unsigned char byte)
 {
     if (codePage == RtfCodePage::Wingdings)
@@ -175,30 +172,31 @@ char16_t RtfTextDecoder::symbolCharacter(int codePage, unsigned char byte)
     return byte < 0x20 ? byte : Replacement;
 }
 
-const RtfTextDecoder::CodePage& RtfTextDecoder::codePage(int number)
+RtfTextDecoder::CodePage& RtfTextDecoder::codePage(int number)
 {
-    auto found = codePages.find(number);
-    if (found != codePages.end())
-        return found->second;
+    const auto [found, added] = codePages.try_emplace(number);
+    CodePage& page = found->second;
+    if (!added)
+        return page;
 
-    CodePage page;
     for (int byte = 0; byte < 256; ++byte)
         page.table[static_cast<std::size_t>(byte)] = Windows1252::character(static_cast<unsigned char>(byte));
 
-    if (number == RtfCodePage::Symbol || number == RtfCodePage::Wingdings) {
+    if (RtfCodePage::isSymbolFont(number)) {
         for (int byte = 0; byte < 256; ++byte)
             page.table[static_cast<std::size_t>(byte)] =
                 symbolCharacter(number, static_cast<unsigned char>(byte));
     } else if (number != RtfCodePage::Windows1252 && number > 0) {
         for (const QByteArray& name : converterNames(number)) {
+            if (isMultiByte(number)) {
+                if (page.multiByte.emplace(name.constData()).isValid())
+                    break;
+                page.multiByte.reset();
+                continue;
+            }
             QStringDecoder probe(name.constData());
             if (!probe.isValid())
                 continue;
-            if (isMultiByte(number)) {
-                page.multiByte = true;
-                page.name = name;
-                break;
-            }
             // A single-byte code page: translate every byte once. Bytes the converter does not turn into
             // exactly one character keep their Windows-1252 meaning.
             QByteArray allBytes(256, '\0');
@@ -212,17 +210,19 @@ const RtfTextDecoder::CodePage& RtfTextDecoder::codePage(int number)
             break;
         }
     }
-    return codePages.emplace(number, std::move(page)).first->second;
+    return page;
 }
 
 void RtfTextDecoder::decode(int number, const QByteArray& bytes, QString& text)
 {
     if (bytes.isEmpty())
         return;
-    const CodePage& page = codePage(number);
+    CodePage& page = codePage(number);
     if (page.multiByte) {
-        QStringDecoder decoder(page.name.constData());
-        text += decoder.decode(bytes);
+        // Each run is decoded on its own: a character cut short at the end of one is not completed by
+        // the next.
+        page.multiByte->resetState();
+        text += page.multiByte->decode(bytes);
         return;
     }
     const qsizetype start = text.size();

@@ -8,8 +8,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 
 #include <array>
+#include <optional>
 #include <unordered_map>
 
 namespace brimley::rtf {
@@ -21,6 +23,10 @@ constexpr int Windows1252 = 1252;
 // mapped to the Unicode characters that look the same (Symbol's 0xB7 is a bullet).
 constexpr int Symbol = -2;
 constexpr int Wingdings = -3;
+constexpr bool isSymbolFont(int codePage)
+{
+    return codePage == Symbol || codePage == Wingdings;
+}
 
 // The code page that a font's \fcharset implies, or 0 when the character set leaves it to the document
 // (\fcharset1, the default set) or is unknown.
@@ -32,11 +38,6 @@ int forCharset(int charset);
 class RtfTextDecoder
 {
 public:
-    RtfTextDecoder();
-    ~RtfTextDecoder();
-    RtfTextDecoder(const RtfTextDecoder&) = delete;
-    RtfTextDecoder& operator=(const RtfTextDecoder&) = delete;
-
     // Appends the bytes, decoded, to the text.
     void decode(int codePage, const QByteArray& bytes, QString& text);
 
@@ -47,11 +48,12 @@ private:
     using Table = std::array<char16_t, 256>;
     struct CodePage
     {
-        bool multiByte = false;
         Table table{};
-        QByteArray name; // for multi-byte code pages, decoded as a whole
+        // For a multi-byte code page, decoded as a whole. Qt's decoders that use ICU keep the address of
+        // their state, so this one is made where it stays and never moved.
+        std::optional<QStringDecoder> multiByte;
     };
-    const CodePage& codePage(int number);
+    CodePage& codePage(int number);
 
     std::unordered_map<int, CodePage> codePages;
 };

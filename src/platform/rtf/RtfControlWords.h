@@ -34,9 +34,8 @@ enum class Word : std::uint8_t {
     Highlight,           // \highlight, \cb
     Pard,                // \pard
     Alignment,           // value: the Qt::Alignment
-    Indent,              // length: an indent in twips
-    Spacing,             // length: space before or after, in twips
-    LineSpacing,         // \sl
+    SignedLength,        // length: an indent or the line spacing (\sl), in twips
+    Length,              // length: space before or after, in twips
     LineMultiple,        // \slmult
     OutlineLevel,        // \outlinelevel
     TabPosition,         // \tx
@@ -51,11 +50,9 @@ enum class Word : std::uint8_t {
     Par,                 // \par and the other ends of a paragraph
     Cell,                // value: 0 for \cell, 1 for \nestcell
     Row,                 // value: 0 for \row, 1 for \nestrow
-    Line,                // \line
-    Tab,                 // \tab
     Unicode,             // \u
     UnicodeSkip,         // \uc
-    Character            // value: the character of \bullet, \emdash...
+    Character            // value: the character of \line, \tab, \bullet, \emdash...
 };
 
 struct WordInfo

@@ -30,7 +30,6 @@ class RtfFontTable
 {
 public:
     // The code page of text in fonts that do not name their own (\ansi, \ansicpg...).
-    int documentCodePage() const { return documentPage; }
     void setDocumentCodePage(int codePage) { documentPage = codePage; }
     int defaultFont() const { return defaultIndex; }
     void setDefaultFont(int index) { defaultIndex = index; }
@@ -38,6 +37,7 @@ public:
     // Reading the table: an entry begins with \f, its properties and name follow, ';' or the end of
     // its group ends it.
     void beginEntry(int index);
+    // The entry being read, to set a property in: null when none is. Asking for it counts as a change.
     FontEntry* entryBeingRead();
     void appendToName(char byte) { name.append(byte); }
     void endEntry(RtfTextDecoder& decoder);

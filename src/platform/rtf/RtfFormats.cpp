@@ -78,8 +78,7 @@ QTextCharFormat RtfFormats::makeCharFormat(const CharState& chars) const
     // symbol fonts of this system may not cover.
     const FontEntry* font = fonts.find(chars.font);
     const int codePage = fonts.codePageOf(chars.font);
-    if (font && !font->family.isEmpty() && codePage != RtfCodePage::Symbol &&
-        codePage != RtfCodePage::Wingdings) {
+    if (font && !font->family.isEmpty() && !RtfCodePage::isSymbolFont(codePage)) {
         format.setFontFamilies({font->family});
         format.setFontStyleHint(font->hint);
     }

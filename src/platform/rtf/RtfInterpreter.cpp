@@ -26,6 +26,13 @@ bool sameTablePlace(const ParagraphState& a, const ParagraphState& b)
     return a.tableLevel() == b.tableLevel() && a.sameFormat(b);
 }
 
+// The depth of the table that a row definition, a cell or a row belongs to: a nested table's is the
+// paragraph's own depth, and at least the second; every other's is the outermost table.
+int tableDepth(bool nested, const ParagraphState& paragraph)
+{
+    return nested ? std::max(paragraph.tableLevel(), 2) : 1;
+}
+
 } // namespace
 
 RtfInterpreter::RtfInterpreter(RtfTokenizer& source, RtfDocumentBuilder& target, RtfFontTable& fontTable,
@@ -139,10 +146,8 @@ void RtfInterpreter::controlWord(const RtfToken& token)
     const int parameter = token.parameter;
     Group& group = state();
     CharState& chars = group.chars;
-    ParagraphState& paragraph = group.paragraph;
     const bool on = !hasParameter || parameter != 0;
     const bool inText = group.destination == Destination::Text;
-    FontEntry* font = group.destination == Destination::FontTable ? fonts.entryBeingRead() : nullptr;
 
     switch (info.word) {
     case Word::Unknown:
@@ -184,15 +189,15 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         }
         break;
     case Word::Charset:
-        if (font)
+        if (FontEntry* font = fontBeingRead())
             font->charset = parameter;
         break;
     case Word::FontCodePage:
-        if (font)
+        if (FontEntry* font = fontBeingRead())
             font->codePage = parameter;
         break;
     case Word::FontFamily:
-        if (font)
+        if (FontEntry* font = fontBeingRead())
             font->hint = static_cast<QFont::StyleHint>(info.value);
         break;
     case Word::ColourComponent:
@@ -229,51 +234,16 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         chars.highlight = std::max(parameter, 0);
         break;
     case Word::Pard:
-        paragraph = ParagraphState();
-        paragraphChanged();
-        break;
     case Word::Alignment:
-        paragraph.alignment = static_cast<Qt::Alignment>(info.value);
-        paragraphChanged();
-        break;
-    case Word::Indent:
-        paragraph.*info.length = std::clamp(parameter, -MaximumLength, MaximumLength);
-        paragraphChanged();
-        break;
-    case Word::Spacing:
-        paragraph.*info.length = std::clamp(parameter, 0, MaximumLength);
-        paragraphChanged();
-        break;
-    case Word::LineSpacing:
-        paragraph.lineSpacing = std::clamp(parameter, -MaximumLength, MaximumLength);
-        paragraphChanged();
-        break;
+    case Word::SignedLength:
+    case Word::Length:
     case Word::LineMultiple:
-        paragraph.lineMultiple = on;
-        paragraphChanged();
-        break;
     case Word::OutlineLevel:
-        paragraph.outlineLevel = std::clamp(parameter, -1, 8);
-        paragraphChanged();
-        break;
     case Word::TabKind:
-        paragraph.nextTabType = static_cast<QTextOption::TabType>(info.value);
-        paragraphChanged();
-        break;
     case Word::TabPosition:
-        if (paragraph.tabCount < MaximumTabStops)
-            paragraph.tabs[paragraph.tabCount++] = {std::clamp(parameter, 0, MaximumLength),
-                                                    paragraph.nextTabType};
-        paragraph.nextTabType = QTextOption::LeftTab;
-        paragraphChanged();
-        break;
     case Word::InTable:
-        paragraph.inTable = true;
-        paragraphChanged();
-        break;
     case Word::NestingLevel:
-        paragraph.nesting = static_cast<std::uint8_t>(std::clamp(parameter, 0, MaximumTableDepth));
-        paragraphChanged();
+        paragraphWord(info, on, parameter);
         break;
     case Word::RowDefaults:
     case Word::RowLeft:
@@ -287,21 +257,15 @@ void RtfInterpreter::controlWord(const RtfToken& token)
         break;
     case Word::Par:
         if (inText)
-            endParagraph();
+            endMark(Mark::Paragraph, false);
         break;
     case Word::Cell:
         if (inText)
-            endCell(info.value != 0);
+            endMark(Mark::Cell, info.value != 0);
         break;
     case Word::Row:
         if (inText || group.destination == Destination::NestedRowDefinition)
-            endRow(info.value != 0);
-        break;
-    case Word::Line:
-        character(QChar::LineSeparator);
-        break;
-    case Word::Tab:
-        character('\t');
+            endMark(Mark::Row, info.value != 0);
         break;
     case Word::Character:
         character(static_cast<char16_t>(info.value));
@@ -318,6 +282,50 @@ void RtfInterpreter::controlWord(const RtfToken& token)
     }
 }
 
+// The words that set a property of the paragraph.
+void RtfInterpreter::paragraphWord(const WordInfo& info, bool on, int parameter)
+{
+    ParagraphState& paragraph = state().paragraph;
+    switch (info.word) {
+    case Word::Pard:
+        paragraph = ParagraphState();
+        break;
+    case Word::Alignment:
+        paragraph.alignment = static_cast<Qt::Alignment>(info.value);
+        break;
+    case Word::SignedLength:
+        paragraph.*info.length = std::clamp(parameter, -MaximumLength, MaximumLength);
+        break;
+    case Word::Length:
+        paragraph.*info.length = std::clamp(parameter, 0, MaximumLength);
+        break;
+    case Word::LineMultiple:
+        paragraph.lineMultiple = on;
+        break;
+    case Word::OutlineLevel:
+        paragraph.outlineLevel = std::clamp(parameter, -1, 8);
+        break;
+    case Word::TabKind:
+        paragraph.nextTabType = static_cast<QTextOption::TabType>(info.value);
+        break;
+    case Word::TabPosition:
+        if (paragraph.tabCount < MaximumTabStops)
+            paragraph.tabs[paragraph.tabCount++] = {std::clamp(parameter, 0, MaximumLength),
+                                                    paragraph.nextTabType};
+        paragraph.nextTabType = QTextOption::LeftTab;
+        break;
+    case Word::InTable:
+        paragraph.inTable = true;
+        break;
+    case Word::NestingLevel:
+        paragraph.nesting = static_cast<std::uint8_t>(std::clamp(parameter, 0, MaximumTableDepth));
+        break;
+    default:
+        return;
+    }
+    paragraphChanged();
+}
+
 // The words that define a table row. A nested table's rows are defined at their end, in a
 // \nesttableprops group; every other definition is of a row of the outermost table.
 void RtfInterpreter::tableWord(const WordInfo& info, bool hasParameter, int parameter)
@@ -325,9 +333,8 @@ void RtfInterpreter::tableWord(const WordInfo& info, bool hasParameter, int para
     const Group& group = state();
     if (group.destination != Destination::Text && group.destination != Destination::NestedRowDefinition)
         return;
-    RowDefinition& row = rows.at(group.destination == Destination::NestedRowDefinition
-                                     ? std::max(group.paragraph.tableLevel(), 2)
-                                     : 1);
+    RowDefinition& row =
+        rows.at(tableDepth(group.destination == Destination::NestedRowDefinition, group.paragraph));
     switch (info.word) {
     case Word::RowDefaults:
         row = RowDefinition();
@@ -346,6 +353,13 @@ void RtfInterpreter::tableWord(const WordInfo& info, bool hasParameter, int para
     default:
         break;
     }
+}
+
+// The entry of the font table that a font's property is set in; null outside the table, and between its
+// entries.
+FontEntry* RtfInterpreter::fontBeingRead()
+{
+    return state().destination == Destination::FontTable ? fonts.entryBeingRead() : nullptr;
 }
 
 void RtfInterpreter::controlSymbol(unsigned char symbol)
@@ -380,7 +394,7 @@ void RtfInterpreter::controlSymbol(unsigned char symbol)
     case '\n':
         // A backslash at the end of a line is a paragraph mark, as some word processors write it.
         if (state().destination == Destination::Text)
-            endParagraph();
+            endMark(Mark::Paragraph, false);
         break;
     default:
         break;
@@ -466,8 +480,7 @@ void RtfInterpreter::unicodeCharacter(int parameter)
     auto value = static_cast<char16_t>(code);
     // Symbol fonts place their pictures in the private use area, at 0xF000 plus the byte.
     const int codePage = fonts.codePageOf(state().chars.font);
-    if (value >= 0xF020 && value <= 0xF0FF &&
-        (codePage == RtfCodePage::Symbol || codePage == RtfCodePage::Wingdings))
+    if (value >= 0xF020 && value <= 0xF0FF && RtfCodePage::isSymbolFont(codePage))
         value = RtfTextDecoder::symbolCharacter(codePage, static_cast<unsigned char>(value & 0xFF));
     character(value);
 }
@@ -484,27 +497,24 @@ const ParagraphState& RtfInterpreter::paragraphAtMark() const
     return paragraphKept ? keptParagraph : stack.back().paragraph;
 }
 
-void RtfInterpreter::endParagraph()
-{
-    flushRun();
-    builder.endParagraph(paragraphAtMark(), state().chars);
-    paragraphTouched = paragraphKept = false;
-}
-
-// \cell ends a cell of the outermost table, \nestcell one of a table inside a cell.
-void RtfInterpreter::endCell(bool nested)
+// A paragraph ends with \par, or with the end of its cell (\cell, \nestcell) or row (\row, \nestrow). A
+// cell belongs to the table of its last paragraph, a row to the table of the group its mark stands in.
+void RtfInterpreter::endMark(Mark mark, bool nested)
 {
     flushRun();
     const ParagraphState& paragraph = paragraphAtMark();
-    builder.endCell(nested ? std::max(paragraph.tableLevel(), 2) : 1, paragraph, state().chars);
-    paragraphTouched = paragraphKept = false;
-}
-
-void RtfInterpreter::endRow(bool nested)
-{
-    flushRun();
-    const ParagraphState& paragraph = paragraphAtMark();
-    builder.endRow(nested ? std::max(state().paragraph.tableLevel(), 2) : 1, paragraph, state().chars);
+    const CharState& chars = state().chars;
+    switch (mark) {
+    case Mark::Paragraph:
+        builder.endParagraph(paragraph, chars);
+        break;
+    case Mark::Cell:
+        builder.endCell(tableDepth(nested, paragraph), paragraph, chars);
+        break;
+    case Mark::Row:
+        builder.endRow(tableDepth(nested, state().paragraph), paragraph, chars);
+        break;
+    }
     paragraphTouched = paragraphKept = false;
 }
 

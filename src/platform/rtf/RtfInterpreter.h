@@ -22,6 +22,7 @@ class RtfColourTable;
 class RtfDocumentBuilder;
 class RtfFontTable;
 class RtfTokenizer;
+struct FontEntry;
 struct RtfToken;
 struct WordInfo;
 
@@ -65,7 +66,9 @@ private:
     void closeGroup();
     void skipGroup();
     void controlWord(const RtfToken& token);
+    void paragraphWord(const WordInfo& info, bool on, int parameter);
     void tableWord(const WordInfo& info, bool hasParameter, int parameter);
+    FontEntry* fontBeingRead();
     void controlSymbol(unsigned char symbol);
     void text(std::string_view bytes);
     void byte(unsigned char value);
@@ -75,9 +78,8 @@ private:
 
     void paragraphChanged();
     const ParagraphState& paragraphAtMark() const;
-    void endParagraph();
-    void endCell(bool nested);
-    void endRow(bool nested);
+    enum class Mark : std::uint8_t { Paragraph, Cell, Row };
+    void endMark(Mark mark, bool nested);
     void endDocument();
 
     void beginRun();

@@ -135,7 +135,6 @@ bool RtfTokenizer::controlSequence(RtfToken& token)
     if (word == "bin") {
         const auto length = std::clamp<std::int64_t>(token.hasParameter ? token.parameter : 0, 0, end - p);
         token.kind = RtfToken::Kind::Binary;
-        token.text = view(p, p + length);
         p += length;
         return true;
     }
@@ -170,29 +169,21 @@ int RtfTokenizer::readParameter(bool& hasParameter)
 bool RtfTokenizer::skipGroup()
 {
     std::size_t depth = 1;
-    while (p < end) {
-        const unsigned char c = *p++;
-        if (c == '{') {
+    for (;;) {
+        switch (next().kind) {
+        case RtfToken::Kind::End:
+            return false;
+        case RtfToken::Kind::GroupOpen:
             ++depth;
-        } else if (c == '}') {
+            break;
+        case RtfToken::Kind::GroupClose:
             if (--depth == 0)
                 return true;
-        } else if (c == '\\' && p < end) {
-            if (!isLetter(*p)) {
-                ++p; // an escaped brace or backslash is no brace
-                continue;
-            }
-            const unsigned char* name = p;
-            while (p < end && isLetter(*p))
-                ++p;
-            const bool binary = view(name, p) == "bin";
-            bool hasParameter = false;
-            const int parameter = readParameter(hasParameter);
-            if (binary)
-                p += std::clamp<std::int64_t>(parameter, 0, end - p);
+            break;
+        default:
+            break;
         }
     }
-    return false;
 }
 
 bool RtfTokenizer::nextWordIs(std::string_view name) const

@@ -22,7 +22,7 @@ struct RtfToken
         ControlSymbol, // \ and one character other than a letter: symbol holds it
         HexByte,       // \'hh: symbol holds the byte
         Text,          // text holds a stretch of bytes that are text, without line ends
-        Binary,        // \binN: text holds the N bytes of data
+        Binary,        // \binN: the N bytes of data that follow, passed over
     };
     Kind kind = Kind::End;
     bool hasParameter = false;
