@@ -265,7 +265,6 @@ void frmScoreboard::P2PositionTeams()
 void frmScoreboard::P3PositionTeamData()
 {
     const Settings& settings = model();
-    picDrawingArea->setBackColor(settings.BackColor);
     const QColor background = toQColor(settings.BackColor);
     if (palette().color(QPalette::Window) != background) {
         QPalette windowPalette = palette();
@@ -296,11 +295,8 @@ void frmScoreboard::P3PositionTeamData()
         if (settings.PosImgToScore == SideLeft || settings.PosImgToScore == SideRight)
             c.picTeam->setGeometry(toPixels(cell.picture));
 
-        c.picTeamContainer->setBackColor(settings.BackColor);
-
         if (cell.nameVisible) {
             c.picTeamName->setVisible(true);
-            c.picTeamName->setBackColor(settings.BackColor);
             if (c.lblTeamName->palette().color(QPalette::WindowText) != textColour) {
                 QPalette namePalette = c.lblTeamName->palette();
                 namePalette.setColor(QPalette::WindowText, textColour);
@@ -325,7 +321,6 @@ void frmScoreboard::P3PositionTeamData()
         if (cell.pictureVisible) {
             c.picTeam->setVisible(true);
             modGrabKeys::ShowTeamPicture(c.imgTeam, c.picTeam, team.TeamPicture);
-            c.picTeam->setBackColor(settings.BackColor);
         } else {
             c.picTeam->setVisible(false);
         }
