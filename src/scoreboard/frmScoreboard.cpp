@@ -356,10 +356,8 @@ void frmScoreboard::fillStandings()
     QVector<Standings::Entry> cells;
     for (int k = 1; k <= totalObjs && k < cellArray.size(); ++k) {
         const TeamId team = cellArray[k].team;
-        const auto listed = std::find_if(settings.Teams.cbegin(), settings.Teams.cend(),
-                                         [team](const Team& t) { return t.Identity == team; });
-        cells.append({team, listed == settings.Teams.cend() ? QString() : listed->TeamName,
-                      Game::instance().scoreOf(team)});
+        const Team* listed = findTeam(settings.Teams, team);
+        cells.append({team, listed ? listed->TeamName : QString(), Game::instance().scoreOf(team)});
     }
     QList<StandingsView::Entry> table;
     for (const Standings::Place& place : Standings::ranked(cells))
