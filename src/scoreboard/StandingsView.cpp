@@ -1,10 +1,12 @@
 #include "scoreboard/StandingsView.h"
 
 #include "app/Colours.h"
+#include "app/Numbers.h"
 #include "led/NumberLED.h"
 #include "platform/CachedLabel.h"
 #include "scoreboard/NameFit.h"
 #include "scoreboard/StandingsLayout.h"
+#include "scoreboard/modCenterObjects.h"
 
 #include <QLabel>
 
@@ -31,10 +33,10 @@ void StandingsView::setColours(Colour background, Colour lit, Colour ledBack, Co
     layOut();
 }
 
-void StandingsView::setEntries(const QList<Entry>& table, int scoreDigits)
+void StandingsView::setEntries(const QList<Entry>& table, std::int16_t largestScore)
 {
     entries = table;
-    digits = scoreDigits;
+    scoreMax = largestScore;
     shown = std::clamp(shown, 0, count());
     // One display and one name per team, made or removed as the number of teams asks.
     while (ranks.size() < entries.size()) {
@@ -77,8 +79,9 @@ void StandingsView::resizeEvent(QResizeEvent* event)
 void StandingsView::layOut()
 {
     const int teams = count();
-    const int rankDigits = static_cast<int>(QString::number(std::max(teams, 9)).size());
-    const StandingsLayout::Table table = StandingsLayout::layout(teams, size(), rankDigits, digits);
+    // The ranks as wide as the number of teams.
+    const std::int16_t rankMax = scoreDisplayMax(saturate16(LedGeometry::digitCount(saturate16(teams))));
+    const StandingsLayout::Table table = StandingsLayout::layout(teams, size(), rankMax, scoreMax);
     if (static_cast<int>(table.rows.size()) != teams)
         return;
     const NameFit fitting(QFont(QStringLiteral("Arial")), table.namePixelSize);

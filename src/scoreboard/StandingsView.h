@@ -9,6 +9,7 @@
 #include <QList>
 #include <QVector>
 #include <QWidget>
+#include <cstdint>
 
 class QLabel;
 
@@ -31,8 +32,8 @@ public:
     explicit StandingsView(QWidget* parent = nullptr);
 
     void setColours(Colour background, Colour lit, Colour ledBackground, Colour text);
-    // The table in standings order; scores are shown with `scoreDigits` digits.
-    void setEntries(const QList<Entry>& entries, int scoreDigits);
+    // The table in standings order; the score displays' largest value is `scoreMax`, as on the board.
+    void setEntries(const QList<Entry>& entries, std::int16_t scoreMax);
     int count() const { return static_cast<int>(entries.size()); }
 
     // How many teams are shown, counted from last place.
@@ -46,7 +47,7 @@ private:
     void layOut();
 
     QList<Entry> entries;
-    int digits = 2;
+    std::int16_t scoreMax = 99;
     int shown = 0;
     Colour litColour = 0x0000FF;
     Colour ledBackground = 0;

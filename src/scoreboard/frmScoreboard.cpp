@@ -364,7 +364,7 @@ void frmScoreboard::fillStandings()
         table.append({place.rank, place.entry.name, place.entry.score});
     picStandings->setColours(settings.BackColor, settings.LEDColor, settings.LEDBackColor,
                              settings.TextColor);
-    picStandings->setEntries(table, LedGeometry::digitCount(cellArray[0].nledScore->Max()));
+    picStandings->setEntries(table, cellArray[0].nledScore->Max());
 }
 
 bool frmScoreboard::drawingAreaUsable() const
