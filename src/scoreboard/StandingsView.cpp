@@ -33,13 +33,13 @@ void StandingsView::setColours(Colour background, Colour lit, Colour ledBack, Co
     layOut();
 }
 
-void StandingsView::setEntries(const QList<Entry>& table, std::int16_t largestScore)
+void StandingsView::setEntries(const QVector<Standings::Place>& standings, std::int16_t largestScore)
 {
-    entries = table;
+    places = standings;
     scoreMax = largestScore;
     shown = std::clamp(shown, 0, count());
     // One display and one name per team, made or removed as the number of teams asks.
-    while (ranks.size() < entries.size()) {
+    while (ranks.size() < places.size()) {
         auto* rank = new NumberLED(this);
         rank->setObjectName(QStringLiteral("nledRank"));
         auto* name = new CachedLabel(this);
@@ -56,7 +56,7 @@ void StandingsView::setEntries(const QList<Entry>& table, std::int16_t largestSc
         names.append(name);
         scores.append(score);
     }
-    while (ranks.size() > entries.size()) {
+    while (ranks.size() > places.size()) {
         delete ranks.takeLast();
         delete names.takeLast();
         delete scores.takeLast();
@@ -86,21 +86,21 @@ void StandingsView::layOut()
         return;
     const NameFit fitting(QFont(QStringLiteral("Arial")), table.namePixelSize);
     for (int i = 0; i < teams; ++i) {
-        const Entry& entry = entries[i];
+        const Standings::Place& place = places[i];
         const StandingsLayout::Row& row = table.rows[static_cast<std::size_t>(i)];
         const bool visible = i >= teams - shown;
         ranks[i]->setLayoutProperties(table.rankDisplay);
-        ranks[i]->setCaption(entry.rank > 0 ? QString::number(entry.rank) : QStringLiteral("-1"));
+        ranks[i]->setCaption(place.rank > 0 ? QString::number(place.rank) : QStringLiteral("-1"));
         ranks[i]->move(row.rank.topLeft());
         scores[i]->setLayoutProperties(table.scoreDisplay);
-        scores[i]->setCaption(entry.score);
+        scores[i]->setCaption(place.entry.score);
         scores[i]->move(row.score.topLeft());
         for (NumberLED* display : {ranks[i], scores[i]}) {
             display->setLitColor(litColour);
             display->setLedBackColor(ledBackground);
             display->setVisible(visible);
         }
-        const NameFit::FittedName fitted = fitting.fit(entry.name, row.name.width());
+        const NameFit::FittedName fitted = fitting.fit(place.entry.name, row.name.width());
         QFont font = names[i]->font();
         font.setPixelSize(fitted.pixelSize);
         names[i]->setFont(font);

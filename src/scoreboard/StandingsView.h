@@ -5,8 +5,8 @@
 // the teams one by one from last place to first.
 
 #include "app/Settings.h"
+#include "scoreboard/Standings.h"
 
-#include <QList>
 #include <QVector>
 #include <QWidget>
 #include <cstdint>
@@ -22,19 +22,12 @@ class StandingsView : public QWidget
     Q_OBJECT
 
 public:
-    struct Entry
-    {
-        int rank = 0; // 0: no rank, for a team without a score
-        QString name;
-        QString score;
-    };
-
     explicit StandingsView(QWidget* parent = nullptr);
 
     void setColours(Colour background, Colour lit, Colour ledBackground, Colour text);
     // The table in standings order; the score displays' largest value is `scoreMax`, as on the board.
-    void setEntries(const QList<Entry>& entries, std::int16_t scoreMax);
-    int count() const { return static_cast<int>(entries.size()); }
+    void setEntries(const QVector<Standings::Place>& places, std::int16_t scoreMax);
+    int count() const { return static_cast<int>(places.size()); }
 
     // How many teams are shown, counted from last place.
     int shownFromLast() const { return shown; }
@@ -46,7 +39,7 @@ protected:
 private:
     void layOut();
 
-    QList<Entry> entries;
+    QVector<Standings::Place> places;
     std::int16_t scoreMax = 99;
     int shown = 0;
     Colour litColour = 0x0000FF;

@@ -359,12 +359,9 @@ void frmScoreboard::fillStandings()
         const Team* listed = findTeam(settings.Teams, team);
         cells.append({team, listed ? listed->TeamName : QString(), Game::instance().scoreOf(team)});
     }
-    QList<StandingsView::Entry> table;
-    for (const Standings::Place& place : Standings::ranked(cells))
-        table.append({place.rank, place.entry.name, place.entry.score});
     picStandings->setColours(settings.BackColor, settings.LEDColor, settings.LEDBackColor,
                              settings.TextColor);
-    picStandings->setEntries(table, cellArray[0].nledScore->Max());
+    picStandings->setEntries(Standings::ranked(cells), cellArray[0].nledScore->Max());
 }
 
 bool frmScoreboard::drawingAreaUsable() const
