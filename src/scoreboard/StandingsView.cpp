@@ -29,8 +29,6 @@ void StandingsView::setColours(Colour background, Colour lit, Colour ledBack, Co
     setPalette(colours);
     litColour = lit;
     ledBackground = ledBack;
-    textColour = text;
-    layOut();
 }
 
 void StandingsView::setEntries(const QVector<Standings::Place>& standings, std::int16_t largestScore)
@@ -46,6 +44,7 @@ void StandingsView::setEntries(const QVector<Standings::Place>& standings, std::
         name->setObjectName(QStringLiteral("lblStandingsName"));
         name->setTextFormat(Qt::PlainText);
         name->setFont(QFont(QStringLiteral("Arial")));
+        name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         auto* score = new NumberLED(this);
         score->setObjectName(QStringLiteral("nledStandingsScore"));
         for (QWidget* part : std::initializer_list<QWidget*>{rank, name, score}) {
@@ -67,13 +66,25 @@ void StandingsView::setEntries(const QVector<Standings::Place>& standings, std::
 void StandingsView::setShownFromLast(int count)
 {
     shown = std::clamp(count, 0, this->count());
-    layOut();
+    showRows();
 }
 
 void StandingsView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    layOut();
+    // Hidden, the view is laid out when it is next filled and shown.
+    if (!isHidden())
+        layOut();
+}
+
+void StandingsView::showRows()
+{
+    const int teams = count();
+    for (int i = 0; i < teams; ++i) {
+        const bool visible = i >= teams - shown;
+        for (QWidget* part : std::initializer_list<QWidget*>{ranks[i], names[i], scores[i]})
+            part->setVisible(visible);
+    }
 }
 
 void StandingsView::layOut()
@@ -88,7 +99,6 @@ void StandingsView::layOut()
     for (int i = 0; i < teams; ++i) {
         const Standings::Place& place = places[i];
         const StandingsLayout::Row& row = table.rows[static_cast<std::size_t>(i)];
-        const bool visible = i >= teams - shown;
         ranks[i]->setLayoutProperties(table.rankDisplay);
         ranks[i]->setCaption(place.rank > 0 ? QString::number(place.rank) : QStringLiteral("-1"));
         ranks[i]->move(row.rank.topLeft());
@@ -98,7 +108,6 @@ void StandingsView::layOut()
         for (NumberLED* display : {ranks[i], scores[i]}) {
             display->setLitColor(litColour);
             display->setLedBackColor(ledBackground);
-            display->setVisible(visible);
         }
         const NameFit::FittedName fitted = fitting.fit(place.entry.name, row.name.width());
         QFont font = names[i]->font();
@@ -106,9 +115,8 @@ void StandingsView::layOut()
         names[i]->setFont(font);
         names[i]->setText(fitted.text);
         names[i]->setGeometry(row.name);
-        names[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        names[i]->setVisible(visible);
     }
+    showRows();
 }
 
 } // namespace brimley

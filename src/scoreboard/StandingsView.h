@@ -24,6 +24,7 @@ class StandingsView : public QWidget
 public:
     explicit StandingsView(QWidget* parent = nullptr);
 
+    // The colours of the view and its names at once, of its displays from the next setEntries on.
     void setColours(Colour background, Colour lit, Colour ledBackground, Colour text);
     // The table in standings order; the score displays' largest value is `scoreMax`, as on the board.
     void setEntries(const QVector<Standings::Place>& places, std::int16_t scoreMax);
@@ -38,13 +39,14 @@ protected:
 
 private:
     void layOut();
+    // Shows the rows counted from last place, hides the others.
+    void showRows();
 
     QVector<Standings::Place> places;
     std::int16_t scoreMax = 99;
     int shown = 0;
     Colour litColour = 0x0000FF;
     Colour ledBackground = 0;
-    Colour textColour = 0xFFFFFF;
     QVector<NumberLED*> ranks;
     QVector<QLabel*> names;
     QVector<NumberLED*> scores;

@@ -331,7 +331,6 @@ void frmScoreboard::ShowStandings(bool reveal)
 {
     fillStandings();
     picStandings->setShownFromLast(reveal ? 0 : picStandings->count());
-    picStandings->setGeometry(rect());
     picStandings->show();
     // Under a blackout, if there is one: the audience sees the standings when the board comes back.
     picStandings->stackUnder(picBlackout);
