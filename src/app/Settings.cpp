@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace brimley {
@@ -13,6 +14,13 @@ TeamId newTeamId()
 bool operator==(const Team& a, const Team& b)
 {
     return a.TeamName == b.TeamName && a.TeamPicture == b.TeamPicture && a.TeamShown == b.TeamShown;
+}
+
+const Team* findTeam(const QVector<Team>& teams, TeamId identity)
+{
+    const auto found = std::find_if(teams.cbegin(), teams.cend(),
+                                    [identity](const Team& team) { return team.Identity == identity; });
+    return found == teams.cend() ? nullptr : &*found;
 }
 
 bool operator==(const Settings& a, const Settings& b)

@@ -69,6 +69,9 @@ struct Settings
     static Team defaultTeam() { return Team{QStringLiteral("Team 1"), QString(), FlagTrue}; }
 };
 
+// The team of the list with the given identity, or null when the list has none.
+const Team* findTeam(const QVector<Team>& teams, TeamId identity);
+
 bool operator==(const Settings& a, const Settings& b);
 inline bool operator!=(const Settings& a, const Settings& b)
 {

@@ -6,18 +6,6 @@
 #include <algorithm>
 
 namespace brimley {
-namespace {
-
-QString nameOf(TeamId identity)
-{
-    for (const Team& team : model().Teams) {
-        if (team.Identity == identity)
-            return team.TeamName;
-    }
-    return {};
-}
-
-} // namespace
 
 void ConsoleModel::setCells(const QVector<TeamId>& teams)
 {
@@ -34,8 +22,11 @@ QList<ConsoleModel::Row> ConsoleModel::rows() const
 {
     QList<Row> result;
     result.reserve(cells.size());
-    for (const TeamId team : cells)
-        result.append(Row{team, nameOf(team), shownScore(Game::instance().scoreOf(team))});
+    for (const TeamId team : cells) {
+        const Team* listed = findTeam(model().Teams, team);
+        result.append(
+            Row{team, listed ? listed->TeamName : QString(), shownScore(Game::instance().scoreOf(team))});
+    }
     return result;
 }
 

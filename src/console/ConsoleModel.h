@@ -30,7 +30,6 @@ public:
 
     // 1 to the number of cells; 0 when the board has none.
     int selectedCell() const;
-    TeamId selectedTeam() const { return selected; }
     void selectCell(int cell);
     // Up and Down, Tab and Shift+Tab: to the next or previous cell, round from the last to the first.
     void moveSelection(int steps);

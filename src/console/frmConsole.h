@@ -39,8 +39,6 @@ public:
 
     // The scoreboard the console drives; closing it closes the console.
     void attach(frmScoreboard* board);
-    frmScoreboard* board() const { return scoreboard; }
-    const ConsoleModel& consoleModel() const { return state; }
 
     // What the audience sees, scaled to fit the size given.
     static QImage thumbnailOf(QWidget* board, QSize fit);

@@ -1,19 +1,6 @@
 #include "scoreboard/Game.h"
 
-#include <algorithm>
-
 namespace brimley {
-namespace {
-
-const Team* teamWith(TeamId identity)
-{
-    const QVector<Team>& teams = model().Teams;
-    const auto found = std::find_if(teams.cbegin(), teams.cend(),
-                                    [identity](const Team& team) { return team.Identity == identity; });
-    return found == teams.cend() ? nullptr : &*found;
-}
-
-} // namespace
 
 Game& Game::instance()
 {
@@ -33,7 +20,7 @@ template <typename Step> auto Game::asOneStep(Step step)
 bool Game::write(TeamId team, const QString& score, ScoreCause cause)
 {
     // A team deleted since has no score to change; a hidden one has, and shows it when shown again.
-    const Team* listed = teamWith(team);
+    const Team* listed = findTeam(model().Teams, team);
     if (!listed)
         return false;
     const QString before = scores.scoreOf(team);

@@ -41,26 +41,24 @@ PictureCache& PictureCache::instance()
     return cache;
 }
 
-bool PictureCache::isOrdinaryFile(const QString& path)
+bool PictureCache::isOrdinaryFile(const QFileInfo& file)
 {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
-    return info.exists() && info.isFile() && !info.isHidden();
+    // A file that does not exist is not a file either.
+    return !file.filePath().isEmpty() && file.isFile() && !file.isHidden();
 }
 
-PictureCache::Entry* PictureCache::entryFor(const QString& path)
+PictureCache::Entry* PictureCache::entryFor(const QFileInfo& file)
 {
-    const QFileInfo info(path);
-    if (!isOrdinaryFile(path))
+    if (!isOrdinaryFile(file))
         return nullptr;
-    const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+    const QString path = file.filePath();
+    const qint64 modified = file.lastModified().toMSecsSinceEpoch();
     if (Entry* entry = entries.object(path);
-        entry && entry->fileSize == info.size() && entry->modified == modified)
+        entry && entry->fileSize == file.size() && entry->modified == modified)
         return entry;
 
     auto* entry = new Entry;
-    entry->fileSize = info.size();
+    entry->fileSize = file.size();
     entry->modified = modified;
     QImageReader reader(path);
     reader.setAutoTransform(true);
@@ -74,9 +72,9 @@ PictureCache::Entry* PictureCache::entryFor(const QString& path)
     return entries.object(path);
 }
 
-std::optional<QSize> PictureCache::ownSize(const QString& path)
+std::optional<QSize> PictureCache::ownSize(const QFileInfo& file)
 {
-    const Entry* entry = entryFor(path);
+    const Entry* entry = entryFor(file);
     if (!entry || !entry->own.isValid() || entry->decodeFailed)
         return std::nullopt;
     return entry->own;
@@ -100,9 +98,9 @@ QImage PictureCache::decode(const QString& path, const Entry& entry, QSize targe
     return image;
 }
 
-QImage PictureCache::image(const QString& path, QSize shownSize, QSize limit)
+QImage PictureCache::image(const QFileInfo& file, QSize shownSize, QSize limit)
 {
-    Entry* entry = entryFor(path);
+    Entry* entry = entryFor(file);
     if (!entry || !entry->own.isValid() || entry->decodeFailed)
         return {};
 
@@ -119,6 +117,7 @@ QImage PictureCache::image(const QString& path, QSize shownSize, QSize limit)
     if (enough)
         return entry->decoded;
 
+    const QString path = file.filePath();
     QImage decoded = decode(path, *entry, wanted);
     if (decoded.isNull()) {
         entry->decodeFailed = true;

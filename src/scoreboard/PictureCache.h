@@ -10,6 +10,7 @@
 // refused before anything is allocated, and a file that does not decode is reported as unreadable.
 
 #include <QCache>
+#include <QFileInfo>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -22,16 +23,24 @@ class PictureCache
 public:
     static PictureCache& instance();
 
-    // True when the path names an ordinary file: hidden files, folders and special files do not count.
-    static bool isOrdinaryFile(const QString& path);
+    // True when the file is an ordinary one: hidden files, folders and special files do not count.
+    static bool isOrdinaryFile(const QFileInfo& file);
+
+    // Each call takes the file by its path, looked at anew, or as a QFileInfo, which looks at the file
+    // once for all the calls it is given to: a rebuild asks for a team picture's own size, then its image.
 
     // The picture's own size in pixels (upright, after its orientation tag), or nothing when the file
     // is not a picture that can be read.
-    std::optional<QSize> ownSize(const QString& path);
+    std::optional<QSize> ownSize(const QFileInfo& file);
+    std::optional<QSize> ownSize(const QString& path) { return ownSize(QFileInfo(path)); }
 
     // The picture decoded at no less than the shown size where the file allows it (and never larger
     // than the limit); a null image when the file cannot be decoded.
-    QImage image(const QString& path, QSize shownSize, QSize limit);
+    QImage image(const QFileInfo& file, QSize shownSize, QSize limit);
+    QImage image(const QString& path, QSize shownSize, QSize limit)
+    {
+        return image(QFileInfo(path), shownSize, limit);
+    }
 
     void clear();
 
@@ -48,7 +57,7 @@ private:
         QImage decoded; // the largest decode so far, or null
     };
 
-    Entry* entryFor(const QString& path);
+    Entry* entryFor(const QFileInfo& file);
     QImage decode(const QString& path, const Entry& entry, QSize target);
 
     QCache<QString, Entry> entries;

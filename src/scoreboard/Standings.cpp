@@ -64,9 +64,4 @@ QVector<Place> ranked(const QVector<Entry>& cells)
     return places;
 }
 
-QVector<Place> revealOrder(const QVector<Place>& standings)
-{
-    return QVector<Place>(standings.rbegin(), standings.rend());
-}
-
 } // namespace brimley::Standings

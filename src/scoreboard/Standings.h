@@ -34,8 +34,4 @@ bool isScore(const QString& score);
 // teams without a score in cell order.
 QVector<Place> ranked(const QVector<Entry>& cells);
 
-// The order in which a reveal shows the teams of the standings: from last place to first, so the teams
-// without a score come first and the winner comes last.
-QVector<Place> revealOrder(const QVector<Place>& standings);
-
 } // namespace brimley::Standings

@@ -3,18 +3,17 @@
 #include "app/Numbers.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace brimley::StandingsLayout {
 
-LedProperties displayOfHeight(int height, int digits)
+LedProperties displayOfHeight(int height, std::int16_t max)
 {
     // The board's own proportions: a tenth of the height as padding, the gap between digits a sixth of
     // a digit's height.
     const int digitHeight = std::max(1, height * 8 / 10);
     const double padding = (height - digitHeight) / 2.0 * TwipsPerPixel;
     LedProperties display;
-    display.Max = saturate16(static_cast<std::int64_t>(std::pow(10, std::clamp(digits, 1, 4))) - 1);
+    display.Max = max;
     display.Size = saturate16(digitHeight);
     display.PaddingV = roundTo16(padding);
     display.PaddingH = roundTo16(padding);
@@ -22,7 +21,7 @@ LedProperties displayOfHeight(int height, int digits)
     return display;
 }
 
-Table layout(int count, QSize area, int rankDigits, int scoreDigits)
+Table layout(int count, QSize area, std::int16_t rankMax, std::int16_t scoreMax)
 {
     Table table;
     if (count <= 0 || area.isEmpty())
@@ -40,8 +39,8 @@ Table layout(int count, QSize area, int rankDigits, int scoreDigits)
     const int top = marginY + (innerHeight - rowsPerColumn * rowHeight) / 2;
 
     const int displayHeight = std::max(1, rowHeight * 85 / 100);
-    table.rankDisplay = displayOfHeight(displayHeight, rankDigits);
-    table.scoreDisplay = displayOfHeight(displayHeight, scoreDigits);
+    table.rankDisplay = displayOfHeight(displayHeight, rankMax);
+    table.scoreDisplay = displayOfHeight(displayHeight, scoreMax);
     table.namePixelSize = std::max(1, displayHeight / 2);
     const QSize rankSize = LedGeometry::naturalSizePixels(table.rankDisplay);
     const QSize scoreSize = LedGeometry::naturalSizePixels(table.scoreDisplay);

@@ -8,6 +8,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <cstdint>
 #include <vector>
 
 namespace brimley::StandingsLayout {
@@ -30,10 +31,11 @@ struct Table
 
 constexpr int RowsPerColumn = 12;
 
-// The display properties that give a display of `height` pixels showing `digits` digits.
-LedProperties displayOfHeight(int height, int digits);
+// The display properties that give a display of `height` pixels whose largest value is `max`.
+LedProperties displayOfHeight(int height, std::int16_t max);
 
-// The table for `count` teams on a board of `area`, ranks of `rankDigits` and scores of `scoreDigits`.
-Table layout(int count, QSize area, int rankDigits, int scoreDigits);
+// The table for `count` teams on a board of `area`, the rank displays' largest value `rankMax` and the
+// score displays' `scoreMax`.
+Table layout(int count, QSize area, std::int16_t rankMax, std::int16_t scoreMax);
 
 } // namespace brimley::StandingsLayout

@@ -1,10 +1,12 @@
 #include "scoreboard/StandingsView.h"
 
 #include "app/Colours.h"
+#include "app/Numbers.h"
 #include "led/NumberLED.h"
 #include "platform/CachedLabel.h"
 #include "scoreboard/NameFit.h"
 #include "scoreboard/StandingsLayout.h"
+#include "scoreboard/modCenterObjects.h"
 
 #include <QLabel>
 
@@ -27,23 +29,22 @@ void StandingsView::setColours(Colour background, Colour lit, Colour ledBack, Co
     setPalette(colours);
     litColour = lit;
     ledBackground = ledBack;
-    textColour = text;
-    layOut();
 }
 
-void StandingsView::setEntries(const QList<Entry>& table, int scoreDigits)
+void StandingsView::setEntries(const QVector<Standings::Place>& standings, std::int16_t largestScore)
 {
-    entries = table;
-    digits = scoreDigits;
+    places = standings;
+    scoreMax = largestScore;
     shown = std::clamp(shown, 0, count());
     // One display and one name per team, made or removed as the number of teams asks.
-    while (ranks.size() < entries.size()) {
+    while (ranks.size() < places.size()) {
         auto* rank = new NumberLED(this);
         rank->setObjectName(QStringLiteral("nledRank"));
         auto* name = new CachedLabel(this);
         name->setObjectName(QStringLiteral("lblStandingsName"));
         name->setTextFormat(Qt::PlainText);
         name->setFont(QFont(QStringLiteral("Arial")));
+        name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         auto* score = new NumberLED(this);
         score->setObjectName(QStringLiteral("nledStandingsScore"));
         for (QWidget* part : std::initializer_list<QWidget*>{rank, name, score}) {
@@ -54,7 +55,7 @@ void StandingsView::setEntries(const QList<Entry>& table, int scoreDigits)
         names.append(name);
         scores.append(score);
     }
-    while (ranks.size() > entries.size()) {
+    while (ranks.size() > places.size()) {
         delete ranks.takeLast();
         delete names.takeLast();
         delete scores.takeLast();
@@ -65,47 +66,57 @@ void StandingsView::setEntries(const QList<Entry>& table, int scoreDigits)
 void StandingsView::setShownFromLast(int count)
 {
     shown = std::clamp(count, 0, this->count());
-    layOut();
+    showRows();
 }
 
 void StandingsView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    layOut();
+    // Hidden, the view is laid out when it is next filled and shown.
+    if (!isHidden())
+        layOut();
+}
+
+void StandingsView::showRows()
+{
+    const int teams = count();
+    for (int i = 0; i < teams; ++i) {
+        const bool visible = i >= teams - shown;
+        for (QWidget* part : std::initializer_list<QWidget*>{ranks[i], names[i], scores[i]})
+            part->setVisible(visible);
+    }
 }
 
 void StandingsView::layOut()
 {
     const int teams = count();
-    const int rankDigits = static_cast<int>(QString::number(std::max(teams, 9)).size());
-    const StandingsLayout::Table table = StandingsLayout::layout(teams, size(), rankDigits, digits);
+    // The ranks as wide as the number of teams.
+    const std::int16_t rankMax = scoreDisplayMax(saturate16(LedGeometry::digitCount(saturate16(teams))));
+    const StandingsLayout::Table table = StandingsLayout::layout(teams, size(), rankMax, scoreMax);
     if (static_cast<int>(table.rows.size()) != teams)
         return;
     const NameFit fitting(QFont(QStringLiteral("Arial")), table.namePixelSize);
     for (int i = 0; i < teams; ++i) {
-        const Entry& entry = entries[i];
+        const Standings::Place& place = places[i];
         const StandingsLayout::Row& row = table.rows[static_cast<std::size_t>(i)];
-        const bool visible = i >= teams - shown;
         ranks[i]->setLayoutProperties(table.rankDisplay);
-        ranks[i]->setCaption(entry.rank > 0 ? QString::number(entry.rank) : QStringLiteral("-1"));
+        ranks[i]->setCaption(place.rank > 0 ? QString::number(place.rank) : QStringLiteral("-1"));
         ranks[i]->move(row.rank.topLeft());
         scores[i]->setLayoutProperties(table.scoreDisplay);
-        scores[i]->setCaption(entry.score);
+        scores[i]->setCaption(place.entry.score);
         scores[i]->move(row.score.topLeft());
         for (NumberLED* display : {ranks[i], scores[i]}) {
             display->setLitColor(litColour);
             display->setLedBackColor(ledBackground);
-            display->setVisible(visible);
         }
-        const NameFit::FittedName fitted = fitting.fit(entry.name, row.name.width());
+        const NameFit::FittedName fitted = fitting.fit(place.entry.name, row.name.width());
         QFont font = names[i]->font();
         font.setPixelSize(fitted.pixelSize);
         names[i]->setFont(font);
         names[i]->setText(fitted.text);
         names[i]->setGeometry(row.name);
-        names[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        names[i]->setVisible(visible);
     }
+    showRows();
 }
 
 } // namespace brimley

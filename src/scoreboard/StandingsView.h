@@ -5,10 +5,11 @@
 // the teams one by one from last place to first.
 
 #include "app/Settings.h"
+#include "scoreboard/Standings.h"
 
-#include <QList>
 #include <QVector>
 #include <QWidget>
+#include <cstdint>
 
 class QLabel;
 
@@ -21,19 +22,13 @@ class StandingsView : public QWidget
     Q_OBJECT
 
 public:
-    struct Entry
-    {
-        int rank = 0; // 0: no rank, for a team without a score
-        QString name;
-        QString score;
-    };
-
     explicit StandingsView(QWidget* parent = nullptr);
 
+    // The colours of the view and its names at once, of its displays from the next setEntries on.
     void setColours(Colour background, Colour lit, Colour ledBackground, Colour text);
-    // The table in standings order; scores are shown with `scoreDigits` digits.
-    void setEntries(const QList<Entry>& entries, int scoreDigits);
-    int count() const { return static_cast<int>(entries.size()); }
+    // The table in standings order; the score displays' largest value is `scoreMax`, as on the board.
+    void setEntries(const QVector<Standings::Place>& places, std::int16_t scoreMax);
+    int count() const { return static_cast<int>(places.size()); }
 
     // How many teams are shown, counted from last place.
     int shownFromLast() const { return shown; }
@@ -44,13 +39,14 @@ protected:
 
 private:
     void layOut();
+    // Shows the rows counted from last place, hides the others.
+    void showRows();
 
-    QList<Entry> entries;
-    int digits = 2;
+    QVector<Standings::Place> places;
+    std::int16_t scoreMax = 99;
     int shown = 0;
     Colour litColour = 0x0000FF;
     Colour ledBackground = 0;
-    Colour textColour = 0xFFFFFF;
     QVector<NumberLED*> ranks;
     QVector<QLabel*> names;
     QVector<NumberLED*> scores;

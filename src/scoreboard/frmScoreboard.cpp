@@ -265,7 +265,6 @@ void frmScoreboard::P2PositionTeams()
 void frmScoreboard::P3PositionTeamData()
 {
     const Settings& settings = model();
-    picDrawingArea->setBackColor(settings.BackColor);
     const QColor background = toQColor(settings.BackColor);
     if (palette().color(QPalette::Window) != background) {
         QPalette windowPalette = palette();
@@ -296,11 +295,8 @@ void frmScoreboard::P3PositionTeamData()
         if (settings.PosImgToScore == SideLeft || settings.PosImgToScore == SideRight)
             c.picTeam->setGeometry(toPixels(cell.picture));
 
-        c.picTeamContainer->setBackColor(settings.BackColor);
-
         if (cell.nameVisible) {
             c.picTeamName->setVisible(true);
-            c.picTeamName->setBackColor(settings.BackColor);
             if (c.lblTeamName->palette().color(QPalette::WindowText) != textColour) {
                 QPalette namePalette = c.lblTeamName->palette();
                 namePalette.setColor(QPalette::WindowText, textColour);
@@ -325,7 +321,6 @@ void frmScoreboard::P3PositionTeamData()
         if (cell.pictureVisible) {
             c.picTeam->setVisible(true);
             modGrabKeys::ShowTeamPicture(c.imgTeam, c.picTeam, team.TeamPicture);
-            c.picTeam->setBackColor(settings.BackColor);
         } else {
             c.picTeam->setVisible(false);
         }
@@ -336,7 +331,6 @@ void frmScoreboard::ShowStandings(bool reveal)
 {
     fillStandings();
     picStandings->setShownFromLast(reveal ? 0 : picStandings->count());
-    picStandings->setGeometry(rect());
     picStandings->show();
     // Under a blackout, if there is one: the audience sees the standings when the board comes back.
     picStandings->stackUnder(picBlackout);
@@ -361,17 +355,12 @@ void frmScoreboard::fillStandings()
     QVector<Standings::Entry> cells;
     for (int k = 1; k <= totalObjs && k < cellArray.size(); ++k) {
         const TeamId team = cellArray[k].team;
-        const auto listed = std::find_if(settings.Teams.cbegin(), settings.Teams.cend(),
-                                         [team](const Team& t) { return t.Identity == team; });
-        cells.append({team, listed == settings.Teams.cend() ? QString() : listed->TeamName,
-                      Game::instance().scoreOf(team)});
+        const Team* listed = findTeam(settings.Teams, team);
+        cells.append({team, listed ? listed->TeamName : QString(), Game::instance().scoreOf(team)});
     }
-    QList<StandingsView::Entry> table;
-    for (const Standings::Place& place : Standings::ranked(cells))
-        table.append({place.rank, place.entry.name, place.entry.score});
     picStandings->setColours(settings.BackColor, settings.LEDColor, settings.LEDBackColor,
                              settings.TextColor);
-    picStandings->setEntries(table, LedGeometry::digitCount(cellArray[0].nledScore->Max()));
+    picStandings->setEntries(Standings::ranked(cells), cellArray[0].nledScore->Max());
 }
 
 bool frmScoreboard::drawingAreaUsable() const

@@ -33,6 +33,9 @@ class ImageBox;
 class NumberLED;
 class PictureBox;
 class StandingsView;
+namespace KeyMapping {
+enum class ScoreboardCommand;
+}
 
 // One team cell: its container and everything in it, and the team it shows.
 struct Cell
@@ -126,9 +129,9 @@ private:
     void readKeysOf(QWidget* control);
     void keyTyped(KeyTarget target, int index, const QKeyEvent& event);
     void typeOnCell(int index, int KeyCode);
-    bool standingsKey(int KeyCode, int Shift, bool repeated);
+    bool standingsKey(KeyMapping::ScoreboardCommand command, int KeyCode, bool repeated);
     void fillStandings();
-    void projectorKey(int KeyCode, int Shift, bool repeated);
+    void projectorKey(KeyMapping::ScoreboardCommand command, bool repeated);
     // Every display that shows the team shows its new score.
     void showScore(TeamId team, const QString& caption);
     void pointerMoved();

@@ -24,8 +24,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <functional>
-#include <utility>
 
 namespace brimley {
 namespace {
@@ -35,17 +33,14 @@ namespace {
 class TeamScoreDisplay final : public ShowDigits::ScoreDisplay
 {
 public:
-    TeamScoreDisplay(const NumberLED& led, std::function<void(const QString&)> writeScore)
-        : display(led), write(std::move(writeScore))
-    {
-    }
+    TeamScoreDisplay(const NumberLED& led, TeamId shownTeam) : display(led), team(shownTeam) {}
     QString Name() const override { return display.objectName(); }
     QString Caption() const override { return display.Caption(); }
-    void setCaption(const QString& caption) override { write(caption); }
+    void setCaption(const QString& caption) override { Game::instance().setScore(team, caption); }
 
 private:
     const NumberLED& display;
-    std::function<void(const QString&)> write;
+    TeamId team;
 };
 
 } // namespace
@@ -69,19 +64,19 @@ void frmScoreboard::keyTyped(KeyTarget target, int index, const QKeyEvent& event
         return;
     }
     AllKeyCode(KeyCode);
+    const KeyMapping::ScoreboardCommand command = KeyMapping::scoreboardCommand(KeyCode, Shift);
     // While the standings show, the keys move through them and no key reaches the score entry.
-    if (isShowingStandings() && standingsKey(KeyCode, Shift, event.isAutoRepeat()))
+    if (isShowingStandings() && standingsKey(command, KeyCode, event.isAutoRepeat()))
         return;
     if (target == KeyTarget::ScoreDisplay)
         typeOnCell(index, KeyCode);
-    projectorKey(KeyCode, Shift, event.isAutoRepeat());
+    projectorKey(command, event.isAutoRepeat());
 }
 
 // True when the key was the standings' own, or one they keep from the board.
-bool frmScoreboard::standingsKey(int KeyCode, int Shift, bool repeated)
+bool frmScoreboard::standingsKey(KeyMapping::ScoreboardCommand command, int KeyCode, bool repeated)
 {
     using KeyMapping::ScoreboardCommand;
-    const ScoreboardCommand command = KeyMapping::scoreboardCommand(saturate16(KeyCode), saturate16(Shift));
     switch (command) {
     case ScoreboardCommand::ShowStandings:
     case ScoreboardCommand::LeaveFullScreen: // Escape
@@ -139,10 +134,8 @@ void frmScoreboard::typeOnCell(int index, int KeyCode)
         return;
     const std::int16_t character = KeyMapping::KeyCodeToAsci(saturate16(KeyCode));
     const Cell& cell = cellArray[index];
-    const TeamId team = cell.team;
     // Only what the entry accepts is written, so only accepted changes reach the game's history.
-    TeamScoreDisplay display(*cell.nledScore,
-                             [team](const QString& caption) { Game::instance().setScore(team, caption); });
+    TeamScoreDisplay display(*cell.nledScore, cell.team);
     // Every display carries the template's maximum; the minimum -1 lets an entry clear a display.
     const std::int16_t maximum = cellArray[0].nledScore->Max();
     ShowDigits::ScoreEntryKey(display, character, -1, maximum);
@@ -150,10 +143,9 @@ void frmScoreboard::typeOnCell(int index, int KeyCode)
 
 // The keys added for the projector. They come after the routing and the score entry have seen the key,
 // which take them for keys without a character, so an entry being typed is left as it was.
-void frmScoreboard::projectorKey(int KeyCode, int Shift, bool repeated)
+void frmScoreboard::projectorKey(KeyMapping::ScoreboardCommand command, bool repeated)
 {
     using KeyMapping::ScoreboardCommand;
-    const ScoreboardCommand command = KeyMapping::scoreboardCommand(saturate16(KeyCode), saturate16(Shift));
     // A key held down repeats; a toggle must not flicker the projector on and off while it is held.
     if (repeated &&
         (command == ScoreboardCommand::ToggleFullScreen || command == ScoreboardCommand::ToggleBlackout))

@@ -31,12 +31,14 @@ QRect fittedPlace(QSize ownPixels, const QWidget& container)
 bool showPictureFile(ImageBox& image, const QWidget& container, const QString& path)
 {
     PictureCache& cache = PictureCache::instance();
-    const auto own = cache.ownSize(path);
+    // The file is looked at once, for its size and its image alike.
+    const QFileInfo file(path);
+    const auto own = cache.ownSize(file);
     if (!own)
         return false;
     const QRect place = fittedPlace(*own, container);
     const QSize decodeSize = (QSizeF(place.size()) * image.devicePixelRatioF()).toSize();
-    const QImage decoded = cache.image(path, decodeSize, screenLimit(&image));
+    const QImage decoded = cache.image(file, decodeSize, screenLimit(&image));
     if (decoded.isNull())
         return false;
     image.setPicture(decoded, *own);

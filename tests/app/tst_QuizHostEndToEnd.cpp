@@ -73,7 +73,7 @@ private:
     {
         const QImage shot = QGuiApplication::primaryScreen()->grabWindow(board.toULongLong()).toImage();
         QStringList rows;
-        for (const StandingsLayout::Row& row : StandingsLayout::layout(3, shot.size(), 1, 2).rows) {
+        for (const StandingsLayout::Row& row : StandingsLayout::layout(3, shot.size(), 9, 99).rows) {
             const auto rank =
                 LedReader::read(shot.copy(row.rank.adjusted(-2, -2, 2, 2)), Qt::red, Qt::black, 1);
             const auto score =

@@ -223,7 +223,7 @@ private slots:
         const QString fifo = folder.filePath("pipe.jpg");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QVERIFY(!cache.ownSize(fifo));
-        QVERIFY(!PictureCache::isOrdinaryFile(writePhoto(".hidden.png", {10, 10}, Qt::red)));
+        QVERIFY(!PictureCache::isOrdinaryFile(QFileInfo(writePhoto(".hidden.png", {10, 10}, Qt::red))));
     }
 
     void brokenPicturesFromTheWildAreSurvived()
