@@ -52,4 +52,13 @@ void SetDefaults(Settings& settings, OptionsWindowState& options)
     options.FileChanged = FlagFalse;
 }
 
+void resetColours(Settings& settings)
+{
+    const Settings defaults;
+    settings.BackColor = defaults.BackColor;
+    settings.LEDColor = defaults.LEDColor;
+    settings.LEDBackColor = defaults.LEDBackColor;
+    settings.TextColor = defaults.TextColor;
+}
+
 } // namespace brimley

@@ -98,4 +98,7 @@ inline void SetDefaults()
     SetDefaults(model(), optionsState());
 }
 
+// Puts the four colours back to their defaults; every other setting stays.
+void resetColours(Settings& settings);
+
 } // namespace brimley

@@ -53,9 +53,6 @@ public:
     // Moves a team with its row to another row, selects it there and runs the selection handling.
     void MoveTeam(std::int16_t FromIndex, std::int16_t ToIndex);
 
-    // The picture the preview shows while "Basketball.gif" cannot be loaded.
-    static QImage builtInSamplePicture();
-
     // What the file commands need of this window. The Open, Save and Save As dialogs start at the path
     // last chosen in any of them while the window has been open; the picture chooser remembers its own,
     // so that a save never starts at a picture (and Return would replace it) nor a picture at a
@@ -132,6 +129,8 @@ private:
     // Every edit of the options counts as a change to be saved.
     static void markChanged();
     void changeColour(PictureBox* swatch, Colour Settings::*setting);
+    // The four swatches show the model's colours.
+    void showColours();
     void setNumLockForce(std::int32_t value);
     void setPosition(std::int32_t Settings::*setting, std::int32_t value);
     void spinnerChanged(int value, std::int16_t Settings::*setting, QLabel* valueBox,
